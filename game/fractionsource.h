@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+// Where the game's random fractions come from. The front end seeds it once per run
+// and the game draws one fraction per new game; tests substitute fixed fractions.
+class FractionSource
+{
+public:
+    virtual ~FractionSource() = default;
+
+    virtual void seed(std::uint64_t value) = 0;
+    // The next fraction r, always 0 <= r < 1.
+    [[nodiscard]] virtual float nextFraction() = 0;
+
+protected:
+    FractionSource() = default;
+    FractionSource(const FractionSource &) = default;
+    FractionSource &operator=(const FractionSource &) = default;
+};
+
+// Uniform fractions from a Mersenne Twister. Each fraction is a multiple of 2^-24,
+// which a float holds exactly, so it can never round up to 1 (as
+// std::generate_canonical<float> may).
+class UniformFractionSource final : public FractionSource
+{
+public:
+    void seed(std::uint64_t value) override;
+    [[nodiscard]] float nextFraction() override;
+
+private:
+    std::mt19937 engine;
+};
+
+// A seed taken from the system clock, different on every run.
+[[nodiscard]] std::uint64_t clockSeed();

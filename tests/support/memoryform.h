@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "window/formsurface.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// A form surface held in memory, for testing the game without a window. Besides the
+// interface it lets a test look at everything the game wrote and play the user's
+// part (selecting an item).
+class MemoryForm final : public FormSurface
+{
+public:
+    void setLabel1Caption(int index, std::string_view caption) override;
+    [[nodiscard]] std::string text2(int index) const override;
+    void setText2(int index, std::string_view text) override;
+    void setText2Locked(bool locked) override;
+    [[nodiscard]] std::string text1() const override;
+    void setText1(std::string_view text) override;
+    void list1Clear() override;
+    void list1AddItem(std::string_view text) override;
+    [[nodiscard]] std::string list1Item(int index) const override;
+    [[nodiscard]] int list1ListIndex() const override;
+    void setList1ListIndex(int index) override;
+
+    [[nodiscard]] const std::string &label1Caption(int index) const;
+    [[nodiscard]] bool text2Locked() const { return resultLocked; }
+    [[nodiscard]] const std::vector<std::string> &items() const { return listItems; }
+    // Counts every write, so a test can prove that a call changed nothing at all.
+    [[nodiscard]] int writeCount() const { return writes; }
+
+    // The user selects the item showing text; false when no item shows it.
+    bool selectItem(std::string_view text);
+
+private:
+    std::array<std::string, 3> labels{"", "Число 1:", "Число 2:"};
+    std::array<std::string, 3> boxes;
+    bool resultLocked = true;
+    std::string transcript;
+    std::vector<std::string> listItems;
+    int selected = -1;
+    int writes = 0;
+};
