@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The window's own texts, in UTF-8: what the form shows before the game writes to
+// it, and the names a screen reader announces. Shared by every front end.
+
+#include <string_view>
+
+namespace FormTexts {
+
+inline constexpr std::string_view programName = "Ровалин";
+
+// Label1(0) to Label1(4) as designed. The title keeps its line break.
+inline constexpr std::string_view title = "Ровалин\r\n";
+inline constexpr std::string_view firstNumber = "Число 1:";
+inline constexpr std::string_view secondNumber = "Число 2:";
+inline constexpr std::string_view solution = "Решение:";
+inline constexpr std::string_view choose = "Изберете";
+
+// Command1(0) and Command1(1).
+inline constexpr std::string_view check = "Провери";
+inline constexpr std::string_view clear = "Чисти";
+
+// Text1(0) as designed: eleven lines, each ended by CR LF.
+inline constexpr std::string_view taskStatement =
+    "Двама съученици си играят на следната игра с естествени числа: първият си намисля "
+    "число от интервала [2..20].\r\n"
+    "Вторият казва последователно две естествени числа, а първият отговаря колко е "
+    "целочисленият им остатък при деленето с намисленото от него число.\r\n"
+    "Този целочислен остатък може да бъде и 0.\r\n"
+    "Да се реализира проект, чрез който се реализира играта.\r\n"
+    "Тема на проекта: Ровалин.\r\n"
+    "Пример: въпрос: 20 остатък 5; въпрос: 50 остатък 5\r\n"
+    "Изход: 15\r\n"
+    "В реализирания проект, намисленото число се генерира автоматично.\r\n"
+    "Двете числа въпрос се посочват от листово поле, а в съответните текстови полета се "
+    "извежда съответния целочислен остатък.\r\n"
+    "Посочване на трето число е потребителския отговор.\r\n"
+    "При събитие On Click върху команден бутон се извежда поетапното решение на "
+    "задачата.\r\n";
+
+// Names for assistive technology: stable for the whole game and saying each
+// control's role, whatever the control shows at the moment.
+namespace Accessible {
+inline constexpr std::string_view window = "Ровалин";
+inline constexpr std::string_view list = "Числа за избор";
+inline constexpr std::string_view firstRemainder = "Остатък на първото число";
+inline constexpr std::string_view secondRemainder = "Остатък на второто число";
+inline constexpr std::string_view result = "Отговор";
+inline constexpr std::string_view transcript = "Условие и решение";
+inline constexpr std::string_view firstNumberLabel = "Първо число";
+inline constexpr std::string_view secondNumberLabel = "Второ число";
+} // namespace Accessible
+
+} // namespace FormTexts
