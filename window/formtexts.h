@@ -39,6 +39,18 @@ inline constexpr std::string_view taskStatement =
     "При събитие On Click върху команден бутон се извежда поетапното решение на "
     "задачата.\r\n";
 
+// What the player is told when a calculation fails; the game goes on after it.
+inline constexpr std::string_view errorTitle = "Ровалин: грешка";
+inline constexpr std::string_view overflowError =
+    "Числото е твърде голямо и не може да бъде пресметнато (препълване).\n"
+    "Натиснете „Чисти“, за да започнете нова игра.";
+inline constexpr std::string_view divisionByZeroError =
+    "Опит за деление на нула.\n"
+    "Натиснете „Чисти“, за да започнете нова игра.";
+inline constexpr std::string_view unexpectedError =
+    "Възникна неочаквана грешка.\n"
+    "Натиснете „Чисти“, за да започнете нова игра.";
+
 // Names for assistive technology: stable for the whole game and saying each
 // control's role, whatever the control shows at the moment.
 namespace Accessible {

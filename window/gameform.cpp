@@ -1,0 +1,307 @@
+// SPDX-License-Identifier: MIT
+#include "window/gameform.h"
+
+#include "game/fractionsource.h"
+#include "game/runtimeerror.h"
+#include "window/appinfo.h"
+#include "window/formdesign.h"
+#include "window/formtexts.h"
+#include "window/picklist.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Texts keep CR LF as written; a Qt text box wants one line break per line.
+QString onScreen(std::string_view text)
+{
+    QString shown = fromUtf8(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return shown;
+}
+
+QRect pixels(const FormDesign::Rect &twips)
+{
+    const FormDesign::Rect rect = FormDesign::toPixels(twips);
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+QColor colour(const FormDesign::Rgb &rgb)
+{
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+void fillBackground(QWidget *widget, const QColor &background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A button colour set through the palette is ignored by several platform styles; a
+// style sheet paints it under every style.
+QString buttonStyle(const QColor &background)
+{
+    return QStringLiteral("QPushButton { background-color: %1; color: black;"
+                          " border: 2px outset %2; padding: 0px; }"
+                          "QPushButton:focus { border: 2px solid black; }"
+                          "QPushButton:pressed { border: 2px inset %2; }")
+        .arg(background.name(), background.darker(130).name());
+}
+
+QString windowCaption()
+{
+    const QString name = fromUtf8(FormTexts::programName);
+    if (AppInfo::siteAddress.empty())
+        return name;
+    return fromUtf8(AppInfo::siteAddress) + u' ' + name;
+}
+
+QString errorMessage(const RuntimeError &error)
+{
+    switch (error.kind()) {
+    case RuntimeError::Kind::Overflow:
+        return fromUtf8(FormTexts::overflowError);
+    case RuntimeError::Kind::DivisionByZero:
+        return fromUtf8(FormTexts::divisionByZeroError);
+    }
+    return fromUtf8(FormTexts::unexpectedError);
+}
+
+} // namespace
+
+GameForm::GameForm(std::unique_ptr<FractionSource> source, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowCloseButtonHint)
+    , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
+    , gameLogic(*this, *fractions)
+    , reportError([this](const QString &message) {
+        QMessageBox::critical(this, fromUtf8(FormTexts::errorTitle), message);
+    })
+{
+    setObjectName(QStringLiteral("GameForm"));
+    buildControls();
+    Form_Load();
+}
+
+GameForm::~GameForm() = default;
+
+void GameForm::setErrorReporter(ErrorReporter reporter)
+{
+    reportError = std::move(reporter);
+}
+
+void GameForm::buildControls()
+{
+    setWindowTitle(windowCaption());
+    setAccessibleName(fromUtf8(FormTexts::Accessible::window));
+    setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
+                 FormDesign::clientHeight / FormDesign::twipsPerPixel);
+    fillBackground(this, colour(FormDesign::formBackground));
+
+    QFont font(fromUtf8(FormDesign::fontFamily), FormDesign::fontPointSize, QFont::Normal);
+    font.setStyleHint(QFont::Serif);
+    setFont(font);
+
+    // Created in tab order, so the focus chain follows the design even before the
+    // explicit setTabOrder calls below.
+    text1Box = new QPlainTextEdit(this);
+    text1Box->setObjectName(QStringLiteral("Text1_0"));
+    text1Box->setGeometry(pixels(FormDesign::text1Transcript));
+    text1Box->setReadOnly(true);
+    text1Box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    text1Box->setTabChangesFocus(true);
+    text1Box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1Box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    text1Box->setAccessibleName(fromUtf8(FormTexts::Accessible::transcript));
+    setText1(FormTexts::taskStatement);
+
+    const std::array<std::string_view, 5> labelTexts{FormTexts::title, FormTexts::firstNumber,
+                                                     FormTexts::secondNumber, FormTexts::solution,
+                                                     FormTexts::choose};
+    const std::array<FormDesign::Rect, 5> labelPlaces{
+        FormDesign::label1Title, FormDesign::label1Row[0], FormDesign::label1Row[1],
+        FormDesign::label1Row[2], FormDesign::label1Row[3]};
+    for (std::size_t index = 0; index < label1.size(); ++index) {
+        QLabel *label = new QLabel(onScreen(labelTexts[index]), this);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(index));
+        label->setGeometry(pixels(labelPlaces[index]));
+        // A label's caption is centred across and starts at the top.
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        label->setWordWrap(true);
+        fillBackground(label, colour(FormDesign::labelBackground));
+        label1[index] = label;
+    }
+    // The two question labels change to the picked numbers; their names keep saying
+    // what they are.
+    label1[1]->setAccessibleName(fromUtf8(FormTexts::Accessible::firstNumberLabel));
+    label1[2]->setAccessibleName(fromUtf8(FormTexts::Accessible::secondNumberLabel));
+
+    list1 = new PickList(this);
+    list1->setObjectName(QStringLiteral("List1"));
+    list1->setGeometry(pixels(FormDesign::list1));
+    list1->setAccessibleName(fromUtf8(FormTexts::Accessible::list));
+    connect(list1, &PickList::picked, this, &GameForm::List1_Click);
+
+    const std::array<std::string_view, 3> boxNames{FormTexts::Accessible::firstRemainder,
+                                                   FormTexts::Accessible::secondRemainder,
+                                                   FormTexts::Accessible::result};
+    for (std::size_t index = 0; index < text2Box.size(); ++index) {
+        QLineEdit *box = new QLineEdit(this);
+        box->setObjectName(QStringLiteral("Text2_%1").arg(index));
+        box->setGeometry(pixels(FormDesign::text2[index]));
+        box->setReadOnly(true);
+        box->setAccessibleName(fromUtf8(boxNames[index]));
+        // What the player types into the unlocked result box is its text from then on.
+        connect(box, &QLineEdit::textEdited, this, [this, index](const QString &text) {
+            text2Written[index] = text.toStdString();
+        });
+        text2Box[index] = box;
+    }
+
+    const std::array<std::string_view, 2> captions{FormTexts::check, FormTexts::clear};
+    const std::array<QColor, 2> buttonColours{colour(FormDesign::checkButtonBackground),
+                                              colour(FormDesign::clearButtonBackground)};
+    for (std::size_t index = 0; index < command1.size(); ++index) {
+        QPushButton *button = new QPushButton(fromUtf8(captions[index]), this);
+        button->setObjectName(QStringLiteral("Command1_%1").arg(index));
+        button->setGeometry(pixels(FormDesign::command1[index]));
+        button->setStyleSheet(buttonStyle(buttonColours[index]));
+        // Enter presses the focused button, like Space.
+        button->setAutoDefault(true);
+        button->setAccessibleName(fromUtf8(captions[index]));
+        connect(button, &QPushButton::clicked, this,
+                [this, index] { Command1_Click(static_cast<int>(index)); });
+        command1[index] = button;
+    }
+
+    setTabOrder(text1Box, list1);
+    setTabOrder(list1, text2Box[0]);
+    setTabOrder(text2Box[0], text2Box[1]);
+    setTabOrder(text2Box[1], text2Box[2]);
+    setTabOrder(text2Box[2], command1[0]);
+    setTabOrder(command1[0], command1[1]);
+    text1Box->setFocus();
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void GameForm::handle(const std::function<void()> &work)
+{
+    // Qt must never see an exception leave an event handler: report it and go on.
+    try {
+        work();
+    } catch (const RuntimeError &error) {
+        reportError(errorMessage(error));
+    } catch (const std::exception &) {
+        reportError(fromUtf8(FormTexts::unexpectedError));
+    }
+}
+
+void GameForm::Form_Load()
+{
+    handle([this] {
+        fractions->seed(clockSeed());
+        gameLogic.NewGame();
+    });
+}
+
+void GameForm::Command1_Click(int index)
+{
+    handle([this, index] {
+        switch (index) {
+        case 0:
+            gameLogic.ShowSolution();
+            break;
+        case 1:
+            gameLogic.NewGame();
+            setText1({});
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void GameForm::List1_Click()
+{
+    handle([this] { gameLogic.pick(); });
+}
+
+void GameForm::setLabel1Caption(int index, std::string_view caption)
+{
+    label1.at(static_cast<std::size_t>(index))->setText(onScreen(caption));
+}
+
+std::string GameForm::text2(int index) const
+{
+    return text2Written.at(static_cast<std::size_t>(index));
+}
+
+void GameForm::setText2(int index, std::string_view text)
+{
+    const auto box = static_cast<std::size_t>(index);
+    text2Written.at(box) = text;
+    text2Box.at(box)->setText(onScreen(text));
+}
+
+void GameForm::setText2Locked(bool locked)
+{
+    text2Box[2]->setReadOnly(locked);
+}
+
+std::string GameForm::text1() const
+{
+    return text1Written;
+}
+
+void GameForm::setText1(std::string_view text)
+{
+    text1Written = text;
+    text1Box->setPlainText(onScreen(text));
+}
+
+void GameForm::list1Clear()
+{
+    list1->clear();
+}
+
+void GameForm::list1AddItem(std::string_view text)
+{
+    list1->addItem(fromUtf8(text));
+}
+
+std::string GameForm::list1Item(int index) const
+{
+    const QListWidgetItem *item = list1->item(index);
+    return item != nullptr ? item->text().toStdString() : std::string{};
+}
+
+int GameForm::list1ListIndex() const
+{
+    return list1->selectedRow();
+}
+
+void GameForm::setList1ListIndex(int index)
+{
+    if (index < 0) {
+        list1->clearSelection();
+        list1->setCurrentRow(-1);
+    } else if (index < list1->count()) {
+        list1->setCurrentRow(index);
+    }
+}

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "game/fractionsource.h"
+#include "game/game.h"
+#include "window/formsurface.h"
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class PickList;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+// The program's one window. It lays out the controls as designed, offers them to the
+// game as a FormSurface, and routes the three events of the form to the game:
+// Form_Load when the form is built, Command1_Click for either button and
+// List1_Click for the player's pick. The window computes no game results itself.
+class GameForm final : public QWidget, public FormSurface
+{
+    Q_OBJECT
+
+public:
+    // How a run-time error reaches the player; tests replace the message box.
+    using ErrorReporter = std::function<void(const QString &message)>;
+
+    // Builds the form and runs Form_Load, so the first game is ready before the
+    // window is shown. Without a fraction source it draws from a clock-seeded one.
+    explicit GameForm(std::unique_ptr<FractionSource> fractions = {}, QWidget *parent = nullptr);
+    ~GameForm() override;
+
+    GameForm(const GameForm &) = delete;
+    GameForm &operator=(const GameForm &) = delete;
+
+    [[nodiscard]] const Game &game() const noexcept { return gameLogic; }
+    void setErrorReporter(ErrorReporter reporter);
+
+    // FormSurface
+    void setLabel1Caption(int index, std::string_view caption) override;
+    [[nodiscard]] std::string text2(int index) const override;
+    void setText2(int index, std::string_view text) override;
+    void setText2Locked(bool locked) override;
+    [[nodiscard]] std::string text1() const override;
+    void setText1(std::string_view text) override;
+    void list1Clear() override;
+    void list1AddItem(std::string_view text) override;
+    [[nodiscard]] std::string list1Item(int index) const override;
+    [[nodiscard]] int list1ListIndex() const override;
+    void setList1ListIndex(int index) override;
+
+private:
+    void buildControls();
+    void Form_Load();
+    void Command1_Click(int index);
+    void List1_Click();
+    // Runs one handler's work; a run-time error is reported and the program goes on.
+    void handle(const std::function<void()> &work);
+
+    std::unique_ptr<FractionSource> fractions;
+    Game gameLogic;
+    ErrorReporter reportError;
+
+    std::array<QLabel *, 5> label1{};
+    QPlainTextEdit *text1Box = nullptr;
+    std::array<QLineEdit *, 3> text2Box{};
+    PickList *list1 = nullptr;
+    std::array<QPushButton *, 2> command1{};
+
+    // The texts exactly as last written, CR LF included; the boxes show them with
+    // plain line breaks.
+    std::string text1Written;
+    std::array<std::string, 3> text2Written;
+};
