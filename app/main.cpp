@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include "firstframe.h"
+
 #include "window/appinfo.h"
 #include "window/gameform.h"
 
@@ -12,6 +14,8 @@ int main(int argc, char *argv[])
         QString::fromUtf8(AppInfo::version.data(), AppInfo::version.size()));
 
     GameForm form;
+    if (qEnvironmentVariableIsSet("ROVALIN_QUIT_AFTER_FIRST_FRAME"))
+        quitAfterFirstFrame(form);
     form.show();
     return QApplication::exec();
 }
