@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include "commandline.h"
 #include "firstframe.h"
 
 #include "window/appinfo.h"
 #include "window/gameform.h"
+#include "window/qttranslations.h"
 
 #include <QApplication>
 
@@ -12,6 +14,10 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromUtf8(AppInfo::name.data(), AppInfo::name.size()));
     QApplication::setApplicationVersion(
         QString::fromUtf8(AppInfo::version.data(), AppInfo::version.size()));
+    installBulgarianQtTexts(app);
+
+    if (const std::optional<int> exitCode = handleCommandLine(app))
+        return *exitCode;
 
     GameForm form;
     if (qEnvironmentVariableIsSet("ROVALIN_QUIT_AFTER_FIRST_FRAME"))

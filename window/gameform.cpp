@@ -9,6 +9,7 @@
 #include "window/picklist.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -69,6 +70,17 @@ QString windowCaption()
     return fromUtf8(AppInfo::siteAddress) + u' ' + name;
 }
 
+// The scalable drawing serves every size (a high-density screen wants 64 px and more);
+// the bitmaps drawn for 32 and 48 px take over at exactly those sizes.
+QIcon programIcon()
+{
+    const QString name = fromUtf8(AppInfo::applicationId);
+    QIcon icon(QStringLiteral(":/icons/scalable/apps/%1.svg").arg(name));
+    for (const int size : {32, 48})
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(name));
+    return icon;
+}
+
 QString errorMessage(const RuntimeError &error)
 {
     switch (error.kind()) {
@@ -107,6 +119,7 @@ void GameForm::setErrorReporter(ErrorReporter reporter)
 void GameForm::buildControls()
 {
     setWindowTitle(windowCaption());
+    setWindowIcon(programIcon());
     setAccessibleName(fromUtf8(FormTexts::Accessible::window));
     setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
                  FormDesign::clientHeight / FormDesign::twipsPerPixel);
@@ -145,6 +158,7 @@ void GameForm::buildControls()
         fillBackground(label, colour(FormDesign::labelBackground));
         label1[index] = label;
     }
+    label1[0]->setAccessibleName(fromUtf8(FormTexts::programName));
     // The two question labels change to the picked numbers; their names keep saying
     // what they are.
     label1[1]->setAccessibleName(fromUtf8(FormTexts::Accessible::firstNumberLabel));

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: MIT
+#include "window/qttranslations.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QStringList menuTexts(QLineEdit &box)
+{
+    const std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList texts;
+    for (const QAction *action : menu->actions()) {
+        if (!action->isSeparator())
+            texts.append(action->text().remove(u'&').section(u'\t', 0, 0));
+    }
+    return texts;
+}
+
+} // namespace
+
+class TestQtTexts : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void missingCatalogueChangesNothing();
+    void qtTextsAreBulgarian();
+};
+
+void TestQtTexts::missingCatalogueChangesNothing()
+{
+    const QTemporaryDir emptyFolder;
+    QVERIFY(!installBulgarianQtTexts(*qApp, emptyFolder.path()));
+    QLineEdit box;
+    QVERIFY(menuTexts(box).contains(QStringLiteral("Copy")));
+}
+
+void TestQtTexts::qtTextsAreBulgarian()
+{
+    QVERIFY(installBulgarianQtTexts(*qApp));
+
+    QLineEdit box;
+    const QStringList texts = menuTexts(box);
+    QVERIFY2(texts.contains(QStringLiteral("Копиране")), qPrintable(texts.join(u'|')));
+    QVERIFY2(texts.contains(QStringLiteral("Избиране на всичко")), qPrintable(texts.join(u'|')));
+
+    QMessageBox box2(QMessageBox::Critical, QStringLiteral("t"), QStringLiteral("m"), QMessageBox::Ok);
+    const QString ok = box2.button(QMessageBox::Ok)->text().remove(u'&');
+    QVERIFY2(ok != QStringLiteral("OK"), qPrintable(ok));
+}
+
+QTEST_MAIN(TestQtTexts)
+#include "tst_qttexts.moc"
