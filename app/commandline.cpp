@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-std::optional<int> handleCommandLine(const QCoreApplication &application)
+std::optional<int> handleCommandLine()
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -15,7 +15,7 @@ std::optional<int> handleCommandLine(const QCoreApplication &application)
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
-    if (!parser.parse(application.arguments())) {
+    if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "%s\n%s\n", qUtf8Printable(parser.errorText()),
                      qUtf8Printable(QStringLiteral("Вижте „%1 --help“.")
                                         .arg(QCoreApplication::applicationName().toLower())));

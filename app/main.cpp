@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "appinfo.h"
 #include "commandline.h"
 #include "firstframe.h"
 
-#include "window/appinfo.h"
 #include "window/gameform.h"
 #include "window/qttranslations.h"
 
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
         QString::fromUtf8(AppInfo::version.data(), AppInfo::version.size()));
     installBulgarianQtTexts(app);
 
-    if (const std::optional<int> exitCode = handleCommandLine(app))
+    if (const std::optional<int> exitCode = handleCommandLine())
         return *exitCode;
 
     GameForm form;

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "window/gameform.h"
 
+#include "appinfo.h"
 #include "game/fractionsource.h"
 #include "game/runtimeerror.h"
-#include "window/appinfo.h"
 #include "window/formdesign.h"
 #include "window/formtexts.h"
 #include "window/picklist.h"
@@ -64,7 +64,7 @@ QString buttonStyle(const QColor &background)
 
 QString windowCaption()
 {
-    const QString name = fromUtf8(FormTexts::programName);
+    QString name = fromUtf8(FormTexts::programName);
     if (AppInfo::siteAddress.empty())
         return name;
     return fromUtf8(AppInfo::siteAddress) + u' ' + name;
@@ -149,7 +149,7 @@ void GameForm::buildControls()
         FormDesign::label1Title, FormDesign::label1Row[0], FormDesign::label1Row[1],
         FormDesign::label1Row[2], FormDesign::label1Row[3]};
     for (std::size_t index = 0; index < label1.size(); ++index) {
-        QLabel *label = new QLabel(onScreen(labelTexts[index]), this);
+        auto *label = new QLabel(onScreen(labelTexts[index]), this);
         label->setObjectName(QStringLiteral("Label1_%1").arg(index));
         label->setGeometry(pixels(labelPlaces[index]));
         // A label's caption is centred across and starts at the top.
@@ -174,7 +174,7 @@ void GameForm::buildControls()
                                                    FormTexts::Accessible::secondRemainder,
                                                    FormTexts::Accessible::result};
     for (std::size_t index = 0; index < text2Box.size(); ++index) {
-        QLineEdit *box = new QLineEdit(this);
+        auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text2_%1").arg(index));
         box->setGeometry(pixels(FormDesign::text2[index]));
         box->setReadOnly(true);
@@ -190,7 +190,7 @@ void GameForm::buildControls()
     const std::array<QColor, 2> buttonColours{colour(FormDesign::checkButtonBackground),
                                               colour(FormDesign::clearButtonBackground)};
     for (std::size_t index = 0; index < command1.size(); ++index) {
-        QPushButton *button = new QPushButton(fromUtf8(captions[index]), this);
+        auto *button = new QPushButton(fromUtf8(captions[index]), this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(index));
         button->setGeometry(pixels(FormDesign::command1[index]));
         button->setStyleSheet(buttonStyle(buttonColours[index]));

@@ -32,7 +32,7 @@ public:
 
     // Builds the form and runs Form_Load, so the first game is ready before the
     // window is shown. Without a fraction source it draws from a clock-seeded one.
-    explicit GameForm(std::unique_ptr<FractionSource> fractions = {}, QWidget *parent = nullptr);
+    explicit GameForm(std::unique_ptr<FractionSource> source = {}, QWidget *parent = nullptr);
     ~GameForm() override;
 
     GameForm(const GameForm &) = delete;

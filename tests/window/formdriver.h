@@ -42,7 +42,7 @@ struct FormDriver
     }
 
     // Clicks the item showing text, scrolling it into view first; false if absent.
-    bool clickItem(const QString &text)
+    bool clickItem(const QString &text) const
     {
         const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
         if (found.isEmpty())
@@ -53,7 +53,7 @@ struct FormDriver
         return true;
     }
 
-    void clickButton(int index) { QTest::mouseClick(buttons.at(index), Qt::LeftButton); }
+    void clickButton(int index) const { QTest::mouseClick(buttons.at(index), Qt::LeftButton); }
 
     GameForm &form;
     PickList *list;

@@ -1,0 +1,38 @@
+# SPDX-License-Identifier: MIT
+# Debian package of Rovalin, made with CPack: `cpack -G DEB` in the build directory.
+# Include this file from the top-level CMakeLists.txt after every install() rule.
+
+# The maintainer field. The project has no mailing address of its own, so the default
+# uses the reserved top-level domain .invalid (RFC 6761), which can never reach
+# anybody: it is a placeholder that keeps the field well-formed. Whoever builds
+# packages for distribution sets their own name and address here.
+set(ROVALIN_PACKAGE_MAINTAINER "The Rovalin developers <maintainers@rovalin.invalid>"
+    CACHE STRING "Maintainer field of the Debian package (Name <address>)")
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME rovalin)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "The Rovalin developers")
+set(CPACK_PACKAGE_CONTACT "${ROVALIN_PACKAGE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
+    "classroom game about integer division and remainders")
+# One line per line of the long description; CPack indents them for the control file.
+set(CPACK_PACKAGE_DESCRIPTION "\
+Rovalin is a Bulgarian classroom game about integer division. The computer
+hides a whole number from 2 to 21. The pupil picks two numbers from a list,
+sees the remainders they leave when divided by the hidden number and guesses
+it. A worked solution shows how Euclid's algorithm finds the hidden number.")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ROVALIN_PACKAGE_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The shared-library dependencies (Qt, libstdc++, libc) come from dpkg-shlibdeps;
+# the window's font and Qt's own Bulgarian translations are named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+
+include(CPack)

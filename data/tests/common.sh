@@ -1,0 +1,151 @@
+# SPDX-License-Identifier: MIT
+# Checks shared by check-install.sh and check-deb.sh; sourced, not run.
+# Each check reports every problem it finds through fail() and the calling
+# script ends with finish(), so one run lists all faults at once.
+
+app_id=bg.rovalin.Rovalin
+failures=0
+
+fail() {
+    echo "FAIL: $*" >&2
+    failures=$((failures + 1))
+}
+
+finish() {
+    if [ "$failures" -ne 0 ]; then
+        echo "$failures check(s) failed" >&2
+        exit 1
+    fi
+    echo "all checks passed"
+}
+
+# require_tool TOOL DEBIAN-PACKAGE: stop at once when a tool the checks need is missing.
+require_tool() {
+    if ! command -v "$1" >/dev/null 2>&1; then
+        echo "FAIL: $1 is not installed (Debian package: $2)" >&2
+        exit 1
+    fi
+}
+
+# make_temp_dir: a fresh directory in $tmp, removed when the script exits.
+make_temp_dir() {
+    tmp=$(mktemp -d "${TMPDIR:-/tmp}/rovalin-check.XXXXXX")
+    trap 'rm -rf "$tmp"' EXIT
+}
+
+# png_header FILE: prints "WIDTH HEIGHT BIT-DEPTH COLOUR-TYPE" from the PNG's IHDR,
+# or nothing when FILE does not start with a PNG signature and an IHDR chunk.
+png_header() {
+    # shellcheck disable=SC2046 # the bytes are meant to become separate words
+    set -- "$1" $(od -An -tu1 -N30 -v "$1" 2>/dev/null)
+    [ $# -eq 31 ] || return 0
+    [ "$2 $3 $4 $5 $6 $7 $8 $9" = "137 80 78 71 13 10 26 10" ] || return 0
+    shift 9
+    # $1..$4 chunk length, $5..$8 "IHDR", $9.. width, height, depth, colour type
+    [ "$5 $6 $7 $8" = "73 72 68 82" ] || return 0
+    shift 8
+    echo "$(( ($1 << 24) | ($2 << 16) | ($3 << 8) | $4 ))" \
+         "$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))" "$9" "${10}"
+}
+
+# desktop_key FILE KEY: the untranslated value of KEY in the [Desktop Entry] group.
+desktop_key() {
+    awk -v key="$2" '
+        /^\[/ { in_entry = ($0 == "[Desktop Entry]"); next }
+        in_entry && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
+    ' "$1"
+}
+
+# xml_text FILE TAG: the text of every <TAG ...>text</TAG> that sits on one line.
+xml_text() {
+    sed -n "s|.*<$2\( [^>]*\)\{0,1\}>\([^<]*\)</$2>.*|\2|p" "$1"
+}
+
+# validate_metainfo FILE: appstreamcli must report no error (E:) and no warning (W:);
+# it can exit 0 with warnings, so its output is checked as well.
+validate_metainfo() {
+    local out rc
+    out=$(appstreamcli validate --no-net "$1" 2>&1) rc=$?
+    echo "$out"
+    if [ $rc -ne 0 ] || echo "$out" | grep -q '^[EW]:'; then
+        fail "appstreamcli validate (exit $rc) reports errors or warnings in ${1##*/}"
+    fi
+}
+
+# check_tree ROOT BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION
+# Checks an installed tree: every file at its place, the data files identical to the
+# sources, the PNG sizes and formats, the validators' verdicts, and that the desktop
+# entry, the metainfo, the icons and the binary refer to each other correctly.
+check_tree() {
+    local root=$1 bindir=$2 datadir=$3 licdir=$4 srcdata=$5 version=$6
+    local share=$root/$datadir
+    local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
+    desktop=$share/applications/$app_id.desktop
+    metainfo=$share/metainfo/$app_id.metainfo.xml
+    icons=$share/icons/hicolor
+
+    # Every file at its place.
+    for f in "$root/$bindir/rovalin" "$desktop" "$metainfo" \
+             "$icons/scalable/apps/$app_id.svg" \
+             "$icons/32x32/apps/$app_id.png" "$icons/48x48/apps/$app_id.png" \
+             "$root/$licdir/LICENSE"; do
+        [ -s "$f" ] || fail "missing or empty: ${f#"$root"/}"
+    done
+    [ -x "$root/$bindir/rovalin" ] || fail "$bindir/rovalin is not executable"
+
+    # Files that are installed as they are must be the files from the source tree.
+    for rel in "$app_id.desktop:applications/$app_id.desktop" \
+               "icons/hicolor/scalable/apps/$app_id.svg:icons/hicolor/scalable/apps/$app_id.svg" \
+               "icons/hicolor/32x32/apps/$app_id.png:icons/hicolor/32x32/apps/$app_id.png" \
+               "icons/hicolor/48x48/apps/$app_id.png:icons/hicolor/48x48/apps/$app_id.png"; do
+        src=$srcdata/${rel%%:*} dst=$share/${rel#*:}
+        [ -f "$dst" ] && ! cmp -s "$src" "$dst" && fail "$dst differs from $src"
+    done
+    if [ -f "$root/$licdir/LICENSE" ] && ! cmp -s "$srcdata/../LICENSE" "$root/$licdir/LICENSE"; then
+        fail "installed LICENSE differs from the project's LICENSE"
+    fi
+
+    # Icon sizes and formats: the 32x32 icon is an 8-bit palette image.
+    for entry in "32x32:32 32 8 3" "48x48:48 48 8 6"; do
+        size=${entry%%:*} want=${entry#*:}
+        png=$icons/$size/apps/$app_id.png
+        [ -f "$png" ] || continue
+        got=$(png_header "$png")
+        [ "$got" = "$want" ] ||
+            fail "$size icon: width height depth colour-type are '$got', expected '$want'"
+    done
+    if [ -f "$icons/scalable/apps/$app_id.svg" ] &&
+       ! grep -q '<svg[^>]*viewBox="0 0 32 32"' "$icons/scalable/apps/$app_id.svg"; then
+        fail "the scalable icon is not a 32x32 SVG"
+    fi
+
+    # The validators. desktop-file-validate exits 0 after warnings and hints, so it
+    # must print nothing at all.
+    if [ -f "$desktop" ]; then
+        out=$(desktop-file-validate "$desktop" 2>&1) rc=$?
+        if [ $rc -ne 0 ] || [ -n "$out" ]; then
+            fail "desktop-file-validate (exit $rc):"; echo "$out" >&2
+        fi
+    fi
+    [ -f "$metainfo" ] && validate_metainfo "$metainfo"
+
+    # The pieces refer to each other.
+    if [ -f "$desktop" ]; then
+        exec_cmd=$(desktop_key "$desktop" Exec)
+        [ "${exec_cmd%% *}" = rovalin ] ||
+            fail "desktop entry: Exec=$exec_cmd does not start the installed rovalin"
+        [ "$(desktop_key "$desktop" Icon)" = "$app_id" ] ||
+            fail "desktop entry: Icon is not $app_id"
+    fi
+    if [ -f "$metainfo" ]; then
+        [ "$(xml_text "$metainfo" id)" = "$app_id" ] || fail "metainfo: <id> is not $app_id"
+        [ "$(xml_text "$metainfo" launchable)" = "$app_id.desktop" ] ||
+            fail "metainfo: <launchable> does not name $app_id.desktop"
+        [ "$(xml_text "$metainfo" binary)" = rovalin ] ||
+            fail "metainfo: <provides> does not name the binary rovalin"
+        grep -q '<content_rating type="oars-1.1"' "$metainfo" ||
+            fail "metainfo: no OARS 1.1 content rating"
+        grep -q "<release version=\"$version\"" "$metainfo" ||
+            fail "metainfo: no <release> entry for version $version"
+    fi
+}
