@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// The form as a piece of the page: the native controls of the desktop window, built
+// into a host element with the design's places, colours and texts.
+
+#include <emscripten/val.h>
+
+#include <array>
+
+struct FormControls
+{
+    emscripten::val form;
+    // Label1(0) to Label1(4): the title, the two number captions, "Решение:", "Изберете".
+    std::array<emscripten::val, 5> label1;
+    std::array<emscripten::val, 3> text2;
+    emscripten::val text1;
+    emscripten::val list1;
+    std::array<emscripten::val, 2> command1;
+};
+
+// Fills host (still hidden) with the form as designed. The controls that take the focus
+// go in in the order Tab visits them: Text1(0), List1, Text2(0..2), Command1(0..1).
+[[nodiscard]] FormControls buildForm(emscripten::val host);

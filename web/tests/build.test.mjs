@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// What the build makes: a page compiled from the game's own sources, in one folder
+// that needs nothing beyond it.
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readdirSync, readFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { pageDirectory, repositoryRoot } from './support/browser.mjs';
+
+const buildDirectory = path.join(repositoryRoot, 'build', 'web');
+
+test('the page is compiled from the sources in game/, not from a copy', () => {
+  const commands = JSON.parse(readFileSync(path.join(buildDirectory, 'compile_commands.json'), 'utf8'));
+  const compiled = commands.map(({ directory, file }) => path.resolve(directory, file));
+  const gameSources = readdirSync(path.join(repositoryRoot, 'game')).filter((name) => name.endsWith('.cpp'));
+  assert.ok(gameSources.length > 0);
+  for (const name of gameSources) {
+    const sameName = compiled.filter((file) => path.basename(file) === name);
+    assert.deepEqual(sameName, [path.join(repositoryRoot, 'game', name)], name);
+  }
+  const ninja = readFileSync(path.join(buildDirectory, 'build.ninja'), 'utf8');
+  const pageLink = ninja.split('\n').find((line) => line.startsWith('build page/rovalin.js:'));
+  assert.match(pageLink ?? '', /game\/librovalin_game\.a/, 'the page links the game library');
+});
+
+test('the page folder holds the page, its font and the font\'s licence, nothing else', () => {
+  assert.deepEqual(readdirSync(pageDirectory).sort(), [
+    'LiberationSerif-LICENSE.txt',
+    'LiberationSerif-Regular.ttf',
+    'index.html',
+    'rovalin.css',
+    'rovalin.js',
+  ]);
+  assert.match(readFileSync(path.join(pageDirectory, 'LiberationSerif-LICENSE.txt'), 'utf8'),
+    /SIL Open Font License,?\s+Version 1\.1/);
+  // The WebAssembly travels inside the classic script, so nothing has to be fetched.
+  const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
+  assert.match(html, /<script src="rovalin\.js"><\/script>/);
+  assert.doesNotMatch(html, /type="module"|https?:/);
+  assert.match(readFileSync(path.join(pageDirectory, 'rovalin.js'), 'utf8'),
+    /"data:application\/octet-stream;base64,AGFzbQ/);
+});
+
+test('the font comes from the system at build time and is not kept in the sources', () => {
+  const fonts = readdirSync(path.join(repositoryRoot, 'web'), { recursive: true })
+    .filter((name) => /\.(ttf|otf|woff2?)$/i.test(name));
+  assert.deepEqual(fonts, []);
+});

@@ -1,0 +1,147 @@
+// SPDX-License-Identifier: MIT
+// The form as designed: every control's place and size (in CSS pixels, within 1 px),
+// the colours, the font, the names screen readers announce and the Tab order.
+
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+
+import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
+import { controls } from './support/rovalinform.mjs';
+
+// [control, left, top, width, height], relative to the form's top left corner.
+const geometry = [
+  ['form', 0, 0, 461, 342],
+  ['title', 56, 0, 353, 25],
+  ['firstNumber', 104, 40, 89, 27],
+  ['secondNumber', 104, 112, 89, 27],
+  ['solution', 104, 176, 89, 27],
+  ['choose', 8, 40, 73, 27],
+  ['list', 8, 64, 73, 137],
+  ['transcript', 8, 216, 441, 121],
+  ['box0', 192, 40, 81, 27],
+  ['box1', 192, 110, 81, 27],
+  ['box2', 192, 176, 81, 27],
+  ['check', 288, 40, 97, 27],
+  ['clear', 288, 176, 97, 27],
+];
+
+const colours = [
+  ['form', 'rgb(0, 192, 0)'],
+  ['title', 'rgb(255, 192, 128)'],
+  ['firstNumber', 'rgb(255, 192, 128)'],
+  ['secondNumber', 'rgb(255, 192, 128)'],
+  ['solution', 'rgb(255, 192, 128)'],
+  ['choose', 'rgb(255, 192, 128)'],
+  ['check', 'rgb(128, 255, 128)'],
+  ['clear', 'rgb(255, 0, 0)'],
+];
+
+// Tab visits the controls in this order; each is announced with this role and name.
+const tabOrder = [
+  ['textbox', 'Условие и решение'],
+  ['listbox', 'Числа за избор'],
+  ['textbox', 'Остатък на първото число'],
+  ['textbox', 'Остатък на второто число'],
+  ['textbox', 'Отговор'],
+  ['button', 'Провери'],
+  ['button', 'Чисти'],
+];
+
+function byName(page) {
+  const form = controls(page);
+  const [box0, box1, box2] = form.boxes;
+  return { ...form, box0, box1, box2 };
+}
+
+for (const origin of origins) {
+  describe(`the form's layout, page opened over ${origin}`, () => {
+    let browser;
+    let address;
+    let page;
+
+    before(async () => {
+      address = await pageAddress(origin);
+      browser = await launchBrowser();
+      ({ page } = await openPage(browser.context, address.url));
+    });
+
+    after(async () => {
+      await browser?.close();
+      await address?.close();
+    });
+
+    test('every control sits where the design puts it', async () => {
+      const form = byName(page);
+      const origin = await form.form.boundingBox();
+      for (const [name, left, top, width, height] of geometry) {
+        const box = await form[name].boundingBox();
+        const actual = [box.x - origin.x, box.y - origin.y, box.width, box.height];
+        const expected = [left, top, width, height];
+        assert.ok(actual.every((value, at) => Math.abs(value - expected[at]) <= 1),
+          `${name} at ${actual}, designed at ${expected}`);
+      }
+    });
+
+    test('the colours are the design\'s', async () => {
+      const form = byName(page);
+      for (const [name, colour] of colours) {
+        assert.equal(await form[name].evaluate((element) => getComputedStyle(element).backgroundColor), colour, name);
+      }
+    });
+
+    test('labels centre their captions and the title shows on one line', async () => {
+      const form = byName(page);
+      for (const name of ['title', 'firstNumber', 'secondNumber', 'solution', 'choose']) {
+        assert.equal(await form[name].evaluate((element) => getComputedStyle(element).textAlign), 'center', name);
+      }
+      assert.equal((await form.title.innerText()).trim(), 'Ровалин');
+    });
+
+    test('the font is Times New Roman 12pt, with the bundled serif font loadable', async () => {
+      const font = await byName(page).transcript.evaluate((element) => {
+        const style = getComputedStyle(element);
+        return [style.fontFamily, style.fontSize];
+      });
+      assert.deepEqual(font, ['"Times New Roman", "Liberation Serif", serif', '16px']);
+      const bundled = await page.evaluate(async () => {
+        const faces = await document.fonts.load('12pt "Liberation Serif"');
+        return faces.map((face) => face.status);
+      });
+      assert.deepEqual(bundled, ['loaded']);
+    });
+
+    test('the controls are the native ones, set up as on the desktop', async () => {
+      // [control, what is read from it, what it must be]
+      const natures = [
+        ['transcript', (element) => [element.tagName, element.readOnly, getComputedStyle(element).overflowY],
+          ['TEXTAREA', true, 'scroll']],
+        ['list', (element) => [element.tagName, element.size > 1, element.multiple], ['SELECT', true, false]],
+        ['box0', (element) => [element.tagName, element.readOnly], ['INPUT', true]],
+        ['box1', (element) => [element.tagName, element.readOnly], ['INPUT', true]],
+        ['box2', (element) => [element.tagName, element.readOnly], ['INPUT', false]],
+        ['check', (element) => [element.tagName, element.type], ['BUTTON', 'button']],
+      ];
+      const form = byName(page);
+      for (const [name, read, expected] of natures) {
+        assert.deepEqual(await form[name].evaluate(read), expected, name);
+      }
+    });
+
+    test('Tab visits the controls in order, each with its role and name', async () => {
+      await page.evaluate(() => document.activeElement?.blur());
+      for (const [role, name] of tabOrder) {
+        await page.keyboard.press('Tab');
+        const control = page.getByRole(role, { name, exact: true });
+        assert.equal(await control.evaluate((element) => element === document.activeElement), true,
+          `${role} "${name}"`);
+      }
+    });
+
+    test('the number captions keep their names whatever they show', async () => {
+      for (const name of ['Първо число', 'Второ число']) {
+        assert.equal(await page.getByRole('status', { name, exact: true }).count(), 1, name);
+      }
+      assert.equal(await page.getByRole('main', { name: 'Ровалин', exact: true }).count(), 1);
+    });
+  });
+}

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// The page's weight and how soon it is ready. The weight has a limit; the time to
+// interactive is a benchmark figure, printed rather than judged.
+
+import { after, before, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { statSync } from 'node:fs';
+import path from 'node:path';
+
+import { launchBrowser, openPage, origins, pageAddress, pageDirectory } from './support/browser.mjs';
+
+const pageFiles = ['index.html', 'rovalin.css', 'rovalin.js'];
+const weightLimit = 250 * 1024;
+const loads = 7;
+
+let browser;
+before(async () => {
+  browser = await launchBrowser();
+});
+after(async () => {
+  await browser?.close();
+});
+
+test('the page without its font weighs at most 250 KB', (t) => {
+  const weight = pageFiles.reduce((sum, name) => sum + statSync(path.join(pageDirectory, name)).size, 0);
+  t.diagnostic(`page without the font: ${weight} bytes (${(weight / 1024).toFixed(1)} KiB)`);
+  assert.ok(weight <= weightLimit, `${weight} bytes`);
+});
+
+for (const origin of origins) {
+  test(`time to interactive, page opened over ${origin}`, async (t) => {
+    const address = await pageAddress(origin);
+    try {
+      const times = [];
+      for (let load = 0; load < loads; ++load) {
+        const { page, errors, requests } = await openPage(browser.context, address.url);
+        times.push(await page.evaluate(() => window.rovalinShownAt));
+        assert.deepEqual(errors, []);
+        // The page asks for its own files only; the WebAssembly is never fetched.
+        const asked = requests.map((url) => path.basename(new URL(url).pathname) || 'index.html');
+        assert.deepEqual(asked.filter((name) => !pageFiles.includes(name) && !name.endsWith('.ttf')), []);
+        await page.close();
+      }
+      times.sort((a, b) => a - b);
+      const median = times[Math.floor(times.length / 2)];
+      t.diagnostic(`time to interactive over ${origin}: median ${median.toFixed(0)} ms, `
+        + `slowest ${times.at(-1).toFixed(0)} ms, of ${loads} loads`);
+      assert.ok(times.every((time) => time > 0));
+    } finally {
+      await address.close();
+    }
+  });
+}

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: MIT
+// Debian's Chromium, headless, with a fresh profile, driven by playwright-core; and the
+// page under test, served from the loopback server or opened from disk.
+
+import { chromium } from 'playwright-core';
+import { mkdtemp, rm } from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+
+import { startStaticServer } from './staticserver.mjs';
+
+export const repositoryRoot = fileURLToPath(new URL('../../../', import.meta.url));
+export const pageDirectory = path.join(repositoryRoot, 'build', 'web', 'page');
+
+const chromiumArguments = [
+  '--headless',
+  '--no-sandbox',
+  '--disable-gpu',
+  '--disable-quic',
+  '--no-first-run',
+  '--disable-background-networking',
+  '--disable-component-update',
+  '--disable-sync',
+];
+
+export async function launchBrowser() {
+  const profile = await mkdtemp(path.join(os.tmpdir(), 'rovalin-profile-'));
+  const context = await chromium.launchPersistentContext(profile, {
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: chromiumArguments,
+    viewport: { width: 800, height: 600 },
+  });
+  return {
+    context,
+    close: async () => {
+      await context.close();
+      await rm(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// The two ways a teacher can open the page.
+export const origins = ['http', 'file'];
+
+// Serves the page over HTTP for origin 'http'; for 'file' the page needs no server.
+export async function pageAddress(origin) {
+  if (origin === 'file') {
+    return { url: pathToFileURL(path.join(pageDirectory, 'index.html')).href, close: async () => {} };
+  }
+  return startStaticServer(pageDirectory);
+}
+
+// Records, in the page, the moment the form first became visible.
+function watchFormShown() {
+  new MutationObserver((records, observer) => {
+    const form = document.getElementById('rovalin');
+    if (form && !form.hidden) {
+      window.rovalinShownAt = performance.now();
+      observer.disconnect();
+    }
+  }).observe(document, { subtree: true, childList: true, attributes: true, attributeFilter: ['hidden'] });
+}
+
+// Opens the page in a new tab and waits for the form; collects the page's errors and
+// the addresses it requested.
+export async function openPage(context, url) {
+  const page = await context.newPage();
+  const errors = [];
+  const requests = [];
+  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('request', (request) => requests.push(request.url()));
+  await page.addInitScript(watchFormShown);
+  await page.goto(url);
+  await page.locator('#rovalin').waitFor({ state: 'visible' });
+  return { page, errors, requests };
+}
