@@ -5,6 +5,8 @@
 #include "window/formtexts.h"
 
 #include <QFontInfo>
+#include <QMessageBox>
+#include <QTimer>
 #include <QScrollBar>
 #include <QSignalSpy>
 
@@ -43,6 +45,7 @@ private slots:
     void clicksThatAreNoPick();
     void doubleClickPicksOnce();
     void runtimeErrorIsReportedAndGameGoesOn();
+    void runtimeErrorShowsMessageBox();
 };
 
 void TestGameForm::controlsSitAsDesigned_data()
@@ -413,6 +416,9 @@ void TestGameForm::runtimeErrorIsReportedAndGameGoesOn()
     QCOMPARE(reports.size(), 1);
     QVERIFY(reports.constFirst().contains(QStringLiteral("препълване")));
     QVERIFY(form.isVisible());
+    bool loopRuns = false;
+    QTimer::singleShot(0, &form, [&loopRuns] { loopRuns = true; });
+    QTRY_VERIFY(loopRuns);
 
     driver.clickButton(1);
     QCOMPARE(driver.items(), numberTexts(20, 49));
@@ -422,6 +428,35 @@ void TestGameForm::runtimeErrorIsReportedAndGameGoesOn()
     driver.clickButton(0);
     QVERIFY(form.text1().ends_with("НОД = 7"));
     QCOMPARE(reports.size(), 1);
+}
+
+void TestGameForm::runtimeErrorShowsMessageBox()
+{
+    GameForm form(hiddenNumber(7));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    FormDriver driver(form);
+    QVERIFY(driver.clickItem(QStringLiteral("25")));
+    form.list1AddItem("40000");
+
+    // The message box is modal: answer it from the event loop it runs.
+    QString shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, &form, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + u'|' + box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(10);
+    QVERIFY(driver.clickItem(QStringLiteral("40000")));
+    answer.stop();
+
+    QVERIFY2(shown.startsWith(QStringLiteral("Ровалин: грешка|")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("Чисти")));
+    QVERIFY(form.isVisible());
+    driver.clickButton(1);
+    QCOMPARE(driver.items(), numberTexts(20, 49));
 }
 
 QTEST_MAIN(TestGameForm)
