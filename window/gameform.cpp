@@ -4,17 +4,17 @@
 #include "appinfo.h"
 #include "game/fractionsource.h"
 #include "game/runtimeerror.h"
+#include "window/colourbutton.h"
 #include "window/formdesign.h"
 #include "window/formtexts.h"
 #include "window/picklist.h"
+#include "window/programicon.h"
 
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QScreen>
 
 namespace {
@@ -51,34 +51,12 @@ void fillBackground(QWidget *widget, const QColor &background)
     widget->setAutoFillBackground(true);
 }
 
-// A button colour set through the palette is ignored by several platform styles; a
-// style sheet paints it under every style.
-QString buttonStyle(const QColor &background)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: black;"
-                          " border: 2px outset %2; padding: 0px; }"
-                          "QPushButton:focus { border: 2px solid black; }"
-                          "QPushButton:pressed { border: 2px inset %2; }")
-        .arg(background.name(), background.darker(130).name());
-}
-
 QString windowCaption()
 {
     QString name = fromUtf8(FormTexts::programName);
     if (AppInfo::siteAddress.empty())
         return name;
     return fromUtf8(AppInfo::siteAddress) + u' ' + name;
-}
-
-// The scalable drawing serves every size (a high-density screen wants 64 px and more);
-// the bitmaps drawn for 32 and 48 px take over at exactly those sizes.
-QIcon programIcon()
-{
-    const QString name = fromUtf8(AppInfo::applicationId);
-    QIcon icon(QStringLiteral(":/icons/scalable/apps/%1.svg").arg(name));
-    for (const int size : {32, 48})
-        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/%2.png").arg(size).arg(name));
-    return icon;
 }
 
 QString errorMessage(const RuntimeError &error)
@@ -190,10 +168,9 @@ void GameForm::buildControls()
     const std::array<QColor, 2> buttonColours{colour(FormDesign::checkButtonBackground),
                                               colour(FormDesign::clearButtonBackground)};
     for (std::size_t index = 0; index < command1.size(); ++index) {
-        auto *button = new QPushButton(fromUtf8(captions[index]), this);
+        auto *button = new ColourButton(fromUtf8(captions[index]), buttonColours[index], this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(index));
         button->setGeometry(pixels(FormDesign::command1[index]));
-        button->setStyleSheet(buttonStyle(buttonColours[index]));
         // Enter presses the focused button, like Space.
         button->setAutoDefault(true);
         button->setAccessibleName(fromUtf8(captions[index]));

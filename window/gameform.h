@@ -12,11 +12,11 @@
 #include <memory>
 #include <string>
 
+class ColourButton;
 class PickList;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 // The program's one window. It lays out the controls as designed, offers them to the
 // game as a FormSurface, and routes the three events of the form to the game:
@@ -70,7 +70,7 @@ private:
     QPlainTextEdit *text1Box = nullptr;
     std::array<QLineEdit *, 3> text2Box{};
     PickList *list1 = nullptr;
-    std::array<QPushButton *, 2> command1{};
+    std::array<ColourButton *, 2> command1{};
 
     // The texts exactly as last written, CR LF included; the boxes show them with
     // plain line breaks.

@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: MIT
+#include "window/programicon.h"
+
+#include "appinfo.h"
+
+#include <QIconEngine>
+#include <QPainter>
+
+namespace {
+
+QString resource(const QString &path)
+{
+    const QString id = QString::fromUtf8(AppInfo::applicationId.data(),
+                                         static_cast<qsizetype>(AppInfo::applicationId.size()));
+    return QStringLiteral(":/icons/%1/apps/%2").arg(path, id);
+}
+
+class ProgramIconEngine final : public QIconEngine
+{
+public:
+    ProgramIconEngine()
+    {
+        for (const int side : {32, 48})
+            bitmaps.addFile(resource(QStringLiteral("%1x%1").arg(side)) + QStringLiteral(".png"));
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return iconFor(size).pixmap(size, mode, state);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return iconFor(size).actualSize(size, mode, state);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return bitmaps.availableSizes(mode, state);
+    }
+
+    QIconEngine *clone() const override { return new ProgramIconEngine(*this); }
+    QString key() const override { return QStringLiteral("ProgramIconEngine"); }
+
+private:
+    ProgramIconEngine(const ProgramIconEngine &) = default;
+
+    // A bitmap drawn for exactly this size or larger serves it; anything beyond the
+    // largest bitmap comes from the scalable drawing.
+    const QIcon &iconFor(const QSize &size)
+    {
+        constexpr int largestBitmap = 48;
+        if (size.width() <= largestBitmap && size.height() <= largestBitmap)
+            return bitmaps;
+        if (scalable.isNull())
+            scalable = QIcon(resource(QStringLiteral("scalable")) + QStringLiteral(".svg"));
+        return scalable.isNull() ? bitmaps : scalable;
+    }
+
+    QIcon bitmaps;
+    QIcon scalable;
+};
+
+} // namespace
+
+QIcon programIcon()
+{
+    return QIcon(new ProgramIconEngine);
+}
