@@ -5,6 +5,8 @@
 
 #include <QIconEngine>
 #include <QPainter>
+#include <QImageReader>
+#include <QPixmap>
 
 namespace {
 
@@ -20,8 +22,14 @@ class ProgramIconEngine final : public QIconEngine
 public:
     ProgramIconEngine()
     {
-        for (const int side : {32, 48})
-            bitmaps.addFile(resource(QStringLiteral("%1x%1").arg(side)) + QStringLiteral(".png"));
+        // Naming the format spares Qt from loading every image plugin to recognise
+        // the files, which would cost more than the rest of the icon.
+        for (const int side : {32, 48}) {
+            const QString path = resource(QStringLiteral("%1x%1").arg(side)) + QStringLiteral(".png");
+            QImageReader reader(path, "png");
+            reader.setAutoDetectImageFormat(false);
+            bitmaps.addPixmap(QPixmap::fromImage(reader.read()));
+        }
     }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
