@@ -21,16 +21,22 @@ int PickList::selectedRow() const
 
 void PickList::mousePressEvent(QMouseEvent *event)
 {
-    const bool onItem = itemAt(event->position().toPoint()) != nullptr;
-    if (event->button() != Qt::LeftButton || !onItem) {
+    QListWidgetItem *pressed = itemAt(event->position().toPoint());
+    // A click on an item picks it even when it was already selected, as a list box
+    // reports every click on an item. For such a click Qt would change the selection
+    // only on the release, to whatever item the button is let go over; the item is
+    // selected already, so the release must not be left to do it.
+    if (event->button() != Qt::LeftButton || pressed == nullptr || pressed->isSelected()) {
         event->accept();
         if (!hasFocus())
             setFocus(Qt::MouseFocusReason);
+        if (pressed != nullptr && pressed->isSelected() && event->button() == Qt::LeftButton) {
+            setCurrentItem(pressed);
+            emit picked();
+        }
         return;
     }
     QListWidget::mousePressEvent(event);
-    // A click on an item picks it even when it was already selected, as a list box
-    // reports every click on an item.
     if (selectedRow() >= 0)
         emit picked();
 }

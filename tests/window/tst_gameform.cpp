@@ -44,6 +44,7 @@ private slots:
     void checkBeforeTwoPicksChangesNothing();
     void clicksThatAreNoPick();
     void doubleClickPicksOnce();
+    void releaseElsewhereKeepsTheGuess();
     void runtimeErrorIsReportedAndGameGoesOn();
     void runtimeErrorShowsMessageBox();
 };
@@ -397,6 +398,29 @@ void TestGameForm::doubleClickPicksOnce()
 
     QCOMPARE(form.game().state().pickCount, 1);
     QCOMPARE(driver.labels[1]->text(), QStringLiteral("25"));
+}
+
+void TestGameForm::releaseElsewhereKeepsTheGuess()
+{
+    GameForm form(hiddenNumber(7));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    FormDriver driver(form);
+    QVERIFY(driver.clickItem(QStringLiteral("25")));
+    QVERIFY(driver.clickItem(QStringLiteral("52")));
+    QVERIFY(driver.clickItem(QStringLiteral("9")));
+
+    // Press on the guessed item, let go over another one: the press is a pick (the
+    // game is over, so it changes nothing) and the guessed item stays selected.
+    QListWidgetItem *guessed = driver.list->findItems(QStringLiteral("9"), Qt::MatchExactly).constFirst();
+    const QRect pressedAt = driver.list->visualItemRect(guessed);
+    QTest::mousePress(driver.list->viewport(), Qt::LeftButton, {}, pressedAt.center());
+    QTest::mouseRelease(driver.list->viewport(), Qt::LeftButton, {},
+                        pressedAt.center() + QPoint(0, 2 * pressedAt.height()));
+
+    QCOMPARE(form.list1Item(form.list1ListIndex()), "9");
+    QCOMPARE(form.game().state().pickCount, 4);
+    QCOMPARE(driver.boxes[2]->text(), QStringLiteral("Не"));
 }
 
 void TestGameForm::runtimeErrorIsReportedAndGameGoesOn()
