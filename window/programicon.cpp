@@ -37,14 +37,16 @@ public:
         painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
     }
 
+    // Sizes reaching an engine are in device pixels already: the inner icons are asked
+    // at a ratio of 1, or they would scale once more for the screen.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return iconFor(size).pixmap(size, mode, state);
+        return iconFor(size).pixmap(size, 1.0, mode, state);
     }
 
     QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return iconFor(size).actualSize(size, mode, state);
+        return pixmap(size, mode, state).size();
     }
 
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
