@@ -60,6 +60,8 @@ inline constexpr Rgb checkButtonBackground{128, 255, 128};
 inline constexpr Rgb clearButtonBackground{255, 0, 0};
 
 inline constexpr std::string_view fontFamily = "Times New Roman";
+// The same metrics, for systems without Times New Roman.
+inline constexpr std::string_view fontMetricTwin = "Liberation Serif";
 inline constexpr int fontPointSize = 12;
 
 } // namespace FormDesign
