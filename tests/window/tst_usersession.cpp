@@ -452,7 +452,7 @@ private:
     {
         constexpr std::array<char16_t, 12> controls{0x00, 0x01, 0x03, 0x07, 0x08, 0x09,
                                                        0x0a, 0x0d, 0x16, 0x1a, 0x1b, 0x7f};
-        return QChar(controls.at(static_cast<std::size_t>(below(static_cast<int>(controls.size())))));
+        return {controls.at(static_cast<std::size_t>(below(static_cast<int>(controls.size()))))};
     }
 
     static Qt::Key keyFor(QChar character)
@@ -489,7 +489,7 @@ private:
     // The list lays out new items on a zero timer; by the time the pupil sees them and
     // moves the mouse the event loop has done so. The session runs the loop only now
     // and then (painting each time would be slow), so it lays the list out here.
-    void settleList()
+    void settleList() const
     {
         QCoreApplication::sendPostedEvents(driver.list);
         if (driver.list->count() > 0)
