@@ -2,8 +2,8 @@
 #include "window/colourbutton.h"
 
 #include <QPainter>
+#include <QPen>
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <qdrawutil.h>
 
 ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent)
@@ -32,12 +32,12 @@ void ColourButton::paintEvent(QPaintEvent * /*event*/)
         label.rect.translate(1, 1);
     style()->drawControl(QStyle::CE_PushButtonLabel, &label, &painter, this);
 
+    // A dotted black rectangle, plain on either colour: some styles draw their focus
+    // frame faintly, or only after the keyboard has moved the focus.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
         constexpr int inset = bevel + 2;
-        focus.rect = rect().adjusted(inset, inset, -inset, -inset);
-        focus.backgroundColor = background;
-        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
     }
 }

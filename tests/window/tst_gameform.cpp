@@ -35,6 +35,7 @@ private slots:
     void coloursShowOnScreen_data();
     void coloursShowOnScreen();
     void oneFontEverywhere();
+    void focusedButtonShowsIt();
     void tabOrderAsDesigned();
     void typicalGameWithTheMouse();
     void keyboardPicks();
@@ -161,6 +162,28 @@ void TestGameForm::oneFontEverywhere()
         QCOMPARE(info.weight(), int(QFont::Normal));
         QVERIFY(!info.italic());
     }
+}
+
+void TestGameForm::focusedButtonShowsIt()
+{
+    GameForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    FormDriver driver(form);
+    // Black pixels on the column where the focus rectangle's left side runs.
+    const auto blackOnFocusLine = [&form] {
+        const QImage image = form.grab().toImage();
+        int black = 0;
+        for (int y = 46; y < 62; ++y)
+            black += image.pixelColor(292, y) == QColor(Qt::black) ? 1 : 0;
+        return black;
+    };
+    QCOMPARE(blackOnFocusLine(), 0);
+
+    driver.boxes[2]->setFocus();
+    QTest::keyClick(driver.boxes[2], Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), driver.buttons[0]);
+    QVERIFY(blackOnFocusLine() >= 5);
 }
 
 void TestGameForm::tabOrderAsDesigned()
