@@ -11,9 +11,8 @@
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(AppInfo::name.data(), AppInfo::name.size()));
-    QApplication::setApplicationVersion(
-        QString::fromUtf8(AppInfo::version.data(), AppInfo::version.size()));
+    QApplication::setApplicationName(QString::fromUtf8(AppInfo::name));
+    QApplication::setApplicationVersion(QString::fromUtf8(AppInfo::version));
     installBulgarianQtTexts(app);
 
     if (const std::optional<int> exitCode = handleCommandLine())

@@ -20,15 +20,10 @@
 
 namespace {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Texts keep CR LF as written; a Qt text box wants one line break per line.
 QString onScreen(std::string_view text)
 {
-    QString shown = fromUtf8(text);
+    QString shown = QString::fromUtf8(text);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return shown;
 }
@@ -56,29 +51,29 @@ void fillBackground(QWidget *widget, const QColor &background)
 // directly, since having fontconfig find a substitute costs a tenth of start-up.
 QString designFontFamily()
 {
-    QString family = fromUtf8(FormDesign::fontFamily);
+    QString family = QString::fromUtf8(FormDesign::fontFamily);
     if (!QFontDatabase::hasFamily(family))
-        family = fromUtf8(FormDesign::fontMetricTwin);
+        family = QString::fromUtf8(FormDesign::fontMetricTwin);
     return family;
 }
 
 QString windowCaption()
 {
-    QString name = fromUtf8(FormTexts::programName);
+    QString name = QString::fromUtf8(FormTexts::programName);
     if (AppInfo::siteAddress.empty())
         return name;
-    return fromUtf8(AppInfo::siteAddress) + u' ' + name;
+    return QString::fromUtf8(AppInfo::siteAddress) + u' ' + name;
 }
 
 QString errorMessage(const RuntimeError &error)
 {
     switch (error.kind()) {
     case RuntimeError::Kind::Overflow:
-        return fromUtf8(FormTexts::overflowError);
+        return QString::fromUtf8(FormTexts::overflowError);
     case RuntimeError::Kind::DivisionByZero:
-        return fromUtf8(FormTexts::divisionByZeroError);
+        return QString::fromUtf8(FormTexts::divisionByZeroError);
     }
-    return fromUtf8(FormTexts::unexpectedError);
+    return QString::fromUtf8(FormTexts::unexpectedError);
 }
 
 } // namespace
@@ -90,7 +85,7 @@ GameForm::GameForm(std::unique_ptr<FractionSource> source, QWidget *parent)
     , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
     , gameLogic(*this, *fractions)
     , reportError([this](const QString &message) {
-        QMessageBox::critical(this, fromUtf8(FormTexts::errorTitle), message);
+        QMessageBox::critical(this, QString::fromUtf8(FormTexts::errorTitle), message);
     })
 {
     setObjectName(QStringLiteral("GameForm"));
@@ -109,7 +104,7 @@ void GameForm::buildControls()
 {
     setWindowTitle(windowCaption());
     setWindowIcon(programIcon());
-    setAccessibleName(fromUtf8(FormTexts::Accessible::window));
+    setAccessibleName(QString::fromUtf8(FormTexts::Accessible::window));
     setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
                  FormDesign::clientHeight / FormDesign::twipsPerPixel);
     fillBackground(this, colour(FormDesign::formBackground));
@@ -128,7 +123,7 @@ void GameForm::buildControls()
     text1Box->setTabChangesFocus(true);
     text1Box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1Box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    text1Box->setAccessibleName(fromUtf8(FormTexts::Accessible::transcript));
+    text1Box->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::transcript));
     setText1(FormTexts::taskStatement);
 
     const std::array<std::string_view, 5> labelTexts{FormTexts::title, FormTexts::firstNumber,
@@ -147,16 +142,16 @@ void GameForm::buildControls()
         fillBackground(label, colour(FormDesign::labelBackground));
         label1[index] = label;
     }
-    label1[0]->setAccessibleName(fromUtf8(FormTexts::programName));
+    label1[0]->setAccessibleName(QString::fromUtf8(FormTexts::programName));
     // The two question labels change to the picked numbers; their names keep saying
     // what they are.
-    label1[1]->setAccessibleName(fromUtf8(FormTexts::Accessible::firstNumberLabel));
-    label1[2]->setAccessibleName(fromUtf8(FormTexts::Accessible::secondNumberLabel));
+    label1[1]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::firstNumberLabel));
+    label1[2]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::secondNumberLabel));
 
     list1 = new PickList(this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(pixels(FormDesign::list1));
-    list1->setAccessibleName(fromUtf8(FormTexts::Accessible::list));
+    list1->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::list));
     connect(list1, &PickList::picked, this, &GameForm::List1_Click);
 
     const std::array<std::string_view, 3> boxNames{FormTexts::Accessible::firstRemainder,
@@ -167,7 +162,7 @@ void GameForm::buildControls()
         box->setObjectName(QStringLiteral("Text2_%1").arg(index));
         box->setGeometry(pixels(FormDesign::text2[index]));
         box->setReadOnly(true);
-        box->setAccessibleName(fromUtf8(boxNames[index]));
+        box->setAccessibleName(QString::fromUtf8(boxNames[index]));
         // What the player types into the unlocked result box is its text from then on.
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             text2Written[index] = text.toStdString();
@@ -179,12 +174,12 @@ void GameForm::buildControls()
     const std::array<QColor, 2> buttonColours{colour(FormDesign::checkButtonBackground),
                                               colour(FormDesign::clearButtonBackground)};
     for (std::size_t index = 0; index < command1.size(); ++index) {
-        auto *button = new ColourButton(fromUtf8(captions[index]), buttonColours[index], this);
+        auto *button = new ColourButton(QString::fromUtf8(captions[index]), buttonColours[index], this);
         button->setObjectName(QStringLiteral("Command1_%1").arg(index));
         button->setGeometry(pixels(FormDesign::command1[index]));
         // Enter presses the focused button, like Space.
         button->setAutoDefault(true);
-        button->setAccessibleName(fromUtf8(captions[index]));
+        button->setAccessibleName(QString::fromUtf8(captions[index]));
         connect(button, &QPushButton::clicked, this,
                 [this, index] { Command1_Click(static_cast<int>(index)); });
         command1[index] = button;
@@ -210,7 +205,7 @@ void GameForm::handle(const std::function<void()> &work)
     } catch (const RuntimeError &error) {
         reportError(errorMessage(error));
     } catch (const std::exception &) {
-        reportError(fromUtf8(FormTexts::unexpectedError));
+        reportError(QString::fromUtf8(FormTexts::unexpectedError));
     }
 }
 
@@ -284,7 +279,7 @@ void GameForm::list1Clear()
 
 void GameForm::list1AddItem(std::string_view text)
 {
-    list1->addItem(fromUtf8(text));
+    list1->addItem(QString::fromUtf8(text));
 }
 
 std::string GameForm::list1Item(int index) const

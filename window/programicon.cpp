@@ -12,9 +12,7 @@ namespace {
 
 QString resource(const QString &path)
 {
-    const QString id = QString::fromUtf8(AppInfo::applicationId.data(),
-                                         static_cast<qsizetype>(AppInfo::applicationId.size()));
-    return QStringLiteral(":/icons/%1/apps/%2").arg(path, id);
+    return QStringLiteral(":/icons/%1/apps/%2").arg(path, QString::fromUtf8(AppInfo::applicationId));
 }
 
 class ProgramIconEngine final : public QIconEngine

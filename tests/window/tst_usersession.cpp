@@ -43,11 +43,6 @@ constexpr int lineEditLimit = 32767;
 // The count of picks stops at the largest 16-bit value.
 constexpr int pickCountLimit = 32767;
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Long texts (a pasted megabyte) are shown by their length and ends only.
 QString abbreviated(const QString &text)
 {
@@ -276,7 +271,7 @@ public:
     void start(int hiddenNumber)
     {
         expected.newGame(hiddenNumber);
-        expected.setTranscript(fromUtf8(FormTexts::taskStatement));
+        expected.setTranscript(QString::fromUtf8(FormTexts::taskStatement));
     }
 
     // Plays one event; the description says what it was.
@@ -376,10 +371,10 @@ public:
                 return QStringLiteral("Text2(%1) shows %2, expected %3")
                     .arg(index)
                     .arg(abbreviated(box->text()), abbreviated(wanted));
-            if (fromUtf8(form.text2(index)) != wanted)
+            if (QString::fromUtf8(form.text2(index)) != wanted)
                 return QStringLiteral("Text2(%1) reads back %2, expected %3")
                     .arg(index)
-                    .arg(abbreviated(fromUtf8(form.text2(index))), abbreviated(wanted));
+                    .arg(abbreviated(QString::fromUtf8(form.text2(index))), abbreviated(wanted));
         }
         if (!driver.boxes[0]->isReadOnly() || !driver.boxes[1]->isReadOnly())
             return QStringLiteral("a remainder box takes typing");
@@ -1100,7 +1095,7 @@ private:
     {
         if (form.text1() != expected.transcriptUtf8)
             return QStringLiteral("Text1(0) reads back %1, expected %2")
-                .arg(abbreviated(fromUtf8(form.text1())), abbreviated(expected.transcript));
+                .arg(abbreviated(QString::fromUtf8(form.text1())), abbreviated(expected.transcript));
         const QPlainTextEdit *transcript = driver.transcript;
         if (transcript->document()->characterCount() != expected.transcriptShown.size() + 1)
             return QStringLiteral("Text1(0) shows %1 characters, expected %2")
