@@ -22,7 +22,7 @@ ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget
 void ColourButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
-    const bool sunken = isDown() || isChecked();
+    const bool sunken = isDown();
     constexpr int bevel = 2;
     qDrawShadePanel(&painter, rect(), palette(), sunken, bevel, &palette().brush(QPalette::Button));
 

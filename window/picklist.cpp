@@ -26,11 +26,12 @@ void PickList::mousePressEvent(QMouseEvent *event)
     // reports every click on an item. For such a click Qt would change the selection
     // only on the release, to whatever item the button is let go over; the item is
     // selected already, so the release must not be left to do it.
-    if (event->button() != Qt::LeftButton || pressed == nullptr || pressed->isSelected()) {
+    const bool leftOnItem = event->button() == Qt::LeftButton && pressed != nullptr;
+    if (!leftOnItem || pressed->isSelected()) {
         event->accept();
         if (!hasFocus())
             setFocus(Qt::MouseFocusReason);
-        if (pressed != nullptr && pressed->isSelected() && event->button() == Qt::LeftButton) {
+        if (leftOnItem) {
             setCurrentItem(pressed);
             emit picked();
         }
