@@ -2,7 +2,7 @@
 #include "web/webfront.h"
 
 #include "game/runtimeerror.h"
-#include "web/errormessage.h"
+#include "window/errortext.h"
 
 #include <string>
 #include <utility>
@@ -21,7 +21,7 @@ void WebFront::reportingErrors(Handler handler)
     try {
         handler();
     } catch (const RuntimeError &error) {
-        val::global("window").call<void>("alert", std::string(errorMessage(error.kind())));
+        val::global("window").call<void>("alert", std::string(errorText(error.kind())));
     }
 }
 

@@ -5,6 +5,7 @@
 #include "game/fractionsource.h"
 #include "game/runtimeerror.h"
 #include "window/colourbutton.h"
+#include "window/errortext.h"
 #include "window/formdesign.h"
 #include "window/formtexts.h"
 #include "window/picklist.h"
@@ -63,17 +64,6 @@ QString windowCaption()
     if (AppInfo::siteAddress.empty())
         return name;
     return QString::fromUtf8(AppInfo::siteAddress) + u' ' + name;
-}
-
-QString errorMessage(const RuntimeError &error)
-{
-    switch (error.kind()) {
-    case RuntimeError::Kind::Overflow:
-        return QString::fromUtf8(FormTexts::overflowError);
-    case RuntimeError::Kind::DivisionByZero:
-        return QString::fromUtf8(FormTexts::divisionByZeroError);
-    }
-    return QString::fromUtf8(FormTexts::unexpectedError);
 }
 
 } // namespace
@@ -203,7 +193,7 @@ void GameForm::handle(const std::function<void()> &work)
     try {
         work();
     } catch (const RuntimeError &error) {
-        reportError(errorMessage(error));
+        reportError(QString::fromUtf8(errorText(error.kind())));
     } catch (const std::exception &) {
         reportError(QString::fromUtf8(FormTexts::unexpectedError));
     }

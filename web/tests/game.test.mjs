@@ -201,7 +201,7 @@ for (const origin of origins) {
           await dialog.accept();
         });
         await controls(page).check.click();
-        assert.deepEqual(messages, [['alert', 'Грешка при изпълнение: препълване — числото не се побира в допустимите граници.']]);
+        assert.deepEqual(messages, [['alert', cppStringConstant('window/formtexts.h', 'overflowError')]]);
 
         await controls(page).clear.click();
         assert.deepEqual(await readForm(page), freshGame(''));
