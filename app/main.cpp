@@ -3,8 +3,8 @@
 #include "commandline.h"
 #include "firstframe.h"
 
-#include "window/gameform.h"
-#include "window/qttranslations.h"
+#include "qt/gameform.h"
+#include "qt/qttranslations.h"
 
 #include <QApplication>
 

@@ -6,7 +6,7 @@
 #include "formdriver.h"
 
 #include "game/game.h"
-#include "window/formdesign.h"
+#include "form/formdesign.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 #include "game/fractionsource.h"
 #include "game/gametexts.h"
 #include "game/hiddennumber.h"
-#include "window/formsurface.h"
+#include "form/formsurface.h"
 
 Game::Game(FormSurface &surface, FractionSource &source)
     : form(surface)

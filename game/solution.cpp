@@ -3,7 +3,7 @@
 
 #include "game/arithmetic.h"
 #include "game/gametexts.h"
-#include "window/formsurface.h"
+#include "form/formsurface.h"
 
 #include <string>
 #include <string_view>

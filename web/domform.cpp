@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "web/domform.h"
 
+#include "form/formtexts.h"
 #include "web/showntext.h"
-#include "window/formtexts.h"
 
 #include <cstddef>
 #include <utility>
@@ -14,6 +14,11 @@ DomForm::DomForm(FormControls formControls)
 {
     // Text1(0) as designed; the boxes start out empty.
     setText1(FormTexts::taskStatement);
+}
+
+void DomForm::setCaption(std::string_view caption)
+{
+    val::global("document").set("title", std::string(caption));
 }
 
 void DomForm::setLabel1Caption(int index, std::string_view caption)
@@ -66,6 +71,11 @@ void DomForm::list1AddItem(std::string_view text)
     page.list1.call<void>("append", option);
 }
 
+int DomForm::list1ListCount() const
+{
+    return static_cast<int>(items.size());
+}
+
 std::string DomForm::list1Item(int index) const
 {
     if (index < 0 || static_cast<std::size_t>(index) >= items.size())
@@ -81,4 +91,16 @@ int DomForm::list1ListIndex() const
 void DomForm::setList1ListIndex(int index)
 {
     page.list1.set("selectedIndex", index);
+    // A list box keeps its scroll position when the selection is set from a script;
+    // the selected item is brought into view as a picked item is in the window.
+    if (index >= 0 && static_cast<std::size_t>(index) < items.size()) {
+        val where = val::object();
+        where.set("block", std::string("nearest"));
+        page.list1["options"][index].call<void>("scrollIntoView", where);
+    }
+}
+
+void DomForm::reportRunTimeError(std::string_view message)
+{
+    val::global("window").call<void>("alert", std::string(message));
 }

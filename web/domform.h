@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/formsurface.h"
 #include "web/formpage.h"
-#include "window/formsurface.h"
 
 #include <array>
 #include <string>
@@ -17,6 +17,7 @@ class DomForm final : public FormSurface
 public:
     explicit DomForm(FormControls formControls);
 
+    void setCaption(std::string_view caption) override;
     void setLabel1Caption(int index, std::string_view caption) override;
     [[nodiscard]] std::string text2(int index) const override;
     void setText2(int index, std::string_view text) override;
@@ -25,9 +26,11 @@ public:
     void setText1(std::string_view text) override;
     void list1Clear() override;
     void list1AddItem(std::string_view text) override;
+    [[nodiscard]] int list1ListCount() const override;
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void reportRunTimeError(std::string_view message) override;
 
     [[nodiscard]] const FormControls &controls() const noexcept { return page; }
 

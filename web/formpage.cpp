@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "web/formpage.h"
 
+#include "form/formdesign.h"
+#include "form/formtexts.h"
 #include "web/showntext.h"
-#include "window/formdesign.h"
-#include "window/formtexts.h"
 
 #include <string>
 #include <string_view>
@@ -98,7 +98,6 @@ FormControls buildForm(val host)
                       '"' + std::string(Design::fontFamily) + R"(", "Liberation Serif", serif)");
     host["style"].set("fontSize", std::to_string(Design::fontPointSize) + "pt");
     setName(host, Names::window);
-    val::global("document").set("title", std::string(FormTexts::programName));
 
     // Document order is reading order: the title, the task, then each caption before
     // the box it names; the buttons come last, after the result box, as Tab visits them.

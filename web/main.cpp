@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The page's entry point: builds the form into the page's host element, hands the
-// controls' events to the handlers and loads the form.
+// controls' events to the form's handlers and loads the form.
 
 #include "web/webfront.h"
 
@@ -22,15 +22,28 @@ WebFront &front()
     return instance;
 }
 
-// The listeners pass the DOM event along; the handlers have no use for it.
+// The button listeners pass the DOM event along; Command1_Click has no use for it.
 void command1Click(int index, const val & /*event*/)
 {
     front().command1Click(index);
 }
 
-void list1Click(const val & /*event*/)
+void list1MouseDown(const val &event)
 {
-    front().list1Click();
+    front().list1MouseDown(event);
+}
+
+void list1KeyDown(const val &event)
+{
+    front().list1KeyDown(event);
+}
+
+// How many picks the current game has counted: the one part of the game's state the
+// page does not show, read by scripts (the page's tests) to tell a pick that changes
+// nothing on the form from no pick at all.
+int pickCount()
+{
+    return front().game().state().pickCount;
 }
 
 void listen(const val &target, const char *event, const val &handler)
@@ -48,7 +61,9 @@ val boundTo(const char *function, int index)
 EMSCRIPTEN_BINDINGS(rovalin)
 {
     emscripten::function("command1Click", &command1Click);
-    emscripten::function("list1Click", &list1Click);
+    emscripten::function("list1MouseDown", &list1MouseDown);
+    emscripten::function("list1KeyDown", &list1KeyDown);
+    emscripten::function("pickCount", &pickCount);
 }
 
 int main()
@@ -57,9 +72,10 @@ int main()
     const FormControls &controls = page.controls();
     listen(controls.command1[0], "click", boundTo("command1Click", 0));
     listen(controls.command1[1], "click", boundTo("command1Click", 1));
-    // A pick is the user's selection, by mouse or by keyboard; the program's own
-    // changes to the list raise no change event.
-    listen(controls.list1, "change", val::module_property("list1Click"));
+    // Only the player's presses and keys can pick; the list's change events, which
+    // the browser raises by rules of its own, are not listened to.
+    listen(controls.list1, "mousedown", val::module_property("list1MouseDown"));
+    listen(controls.list1, "keydown", val::module_property("list1KeyDown"));
     page.formLoad();
     return 0;
 }

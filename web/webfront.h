@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/fractionsource.h"
-#include "game/game.h"
+#include "form/formhandlers.h"
 #include "web/domform.h"
 
-// The page's side of the game: the form, the fraction source and the game, and the
-// three event handlers the page's events call. A RuntimeError from the game is
-// reported to the player and the page stays usable.
+// The page's side of the form: the controls as a DomForm, and the page's events
+// turned into calls of the form's handlers. It decides nothing about the game.
 class WebFront
 {
 public:
@@ -15,22 +13,18 @@ public:
     WebFront(const WebFront &) = delete;
     WebFront &operator=(const WebFront &) = delete;
 
-    // Form_Load: seeds the fractions from the clock and starts the first game, then
-    // shows the form.
+    // Runs Form_Load, then shows the form with the focus in Text1(0), as the window
+    // opens.
     void formLoad();
-    // Command1_Click: Command1(0) "Провери" shows the solution; Command1(1) "Чисти"
-    // starts a new game and empties the transcript.
     void command1Click(int index);
-    // List1_Click: the player picked an item of List1.
-    void list1Click();
+    // A mousedown and a keydown on List1, as the DOM delivers them.
+    void list1MouseDown(const emscripten::val &event);
+    void list1KeyDown(const emscripten::val &event);
 
     [[nodiscard]] const FormControls &controls() const noexcept { return form.controls(); }
+    [[nodiscard]] const Game &game() const noexcept { return handlers.game(); }
 
 private:
-    template<typename Handler>
-    void reportingErrors(Handler handler);
-
     DomForm form;
-    UniformFractionSource fractions;
-    Game game;
+    FormHandlers handlers;
 };

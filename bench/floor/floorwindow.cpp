@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "firstframe.h"
 
-#include "window/formdesign.h"
+#include "form/formdesign.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gamefixture.h"
 
-#include "game/runtimeerror.h"
-
 #include <QTest>
 
 #include <string>
@@ -41,8 +39,6 @@ class TestGame : public QObject
 
 private slots:
     void newGameResetsTheForm();
-    void newGameTwiceRebuildsAndRedraws();
-    void newGameUnlocksAfterFinishedGame();
     void typicalGame();
     void wrongGuess();
     void secondListLeavesOutMultiples_data();
@@ -51,12 +47,8 @@ private slots:
     void laterPicksChangeNothing();
     void countingPicksNeverFails();
     void noSelectionIsNoPick();
-    void solutionNeedsTwoPicks_data();
-    void solutionNeedsTwoPicks();
     void transcripts_data();
     void transcripts();
-    void solutionReplacesVerdictAndRepeats();
-    void secondNumberOverflowIsRuntimeError();
 };
 
 void TestGame::newGameResetsTheForm()
@@ -76,35 +68,6 @@ void TestGame::newGameResetsTheForm()
     QCOMPARE(fixture.game.phase(), Game::Phase::FirstQuestion);
     // The transcript box belongs to the window; a new game leaves it alone.
     QVERIFY(form.text1().empty());
-}
-
-void TestGame::newGameTwiceRebuildsAndRedraws()
-{
-    GameFixture fixture(7);
-    fixture.fractions.push(FixedFractions::drawing(13));
-    QVERIFY(fixture.pick(25));
-
-    fixture.game.NewGame();
-
-    QCOMPARE(fixture.form.items(), numbers(20, 49));
-    QCOMPARE(fixture.game.state().hiddenNumber, 13);
-    QCOMPARE(fixture.game.state().pickCount, 0);
-    QCOMPARE(fixture.form.label1Caption(1), "Число 1:");
-    QVERIFY(fixture.form.text2(0).empty());
-}
-
-void TestGame::newGameUnlocksAfterFinishedGame()
-{
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    QVERIFY(fixture.pick(52));
-    fixture.game.ShowSolution();
-    QVERIFY(fixture.form.text2Locked());
-
-    fixture.game.NewGame();
-
-    QVERIFY(!fixture.form.text2Locked());
-    QVERIFY(fixture.form.text2(2).empty());
 }
 
 void TestGame::typicalGame()
@@ -225,29 +188,6 @@ void TestGame::noSelectionIsNoPick()
     QCOMPARE(fixture.form.writeCount(), writes);
 }
 
-void TestGame::solutionNeedsTwoPicks_data()
-{
-    QTest::addColumn<std::vector<int>>("picks");
-
-    QTest::newRow("no pick") << std::vector<int>{};
-    QTest::newRow("one pick") << std::vector<int>{25};
-}
-
-void TestGame::solutionNeedsTwoPicks()
-{
-    QFETCH(std::vector<int>, picks);
-    GameFixture fixture(7);
-    fixture.form.setText1("task statement\r\n");
-    for (const int number : picks)
-        QVERIFY(fixture.pick(number));
-    const int writes = fixture.form.writeCount();
-
-    fixture.game.ShowSolution();
-
-    QCOMPARE(fixture.form.writeCount(), writes);
-    QCOMPARE(fixture.form.text1(), "task statement\r\n");
-}
-
 void TestGame::transcripts_data()
 {
     QTest::addColumn<int>("hidden");
@@ -292,45 +232,6 @@ void TestGame::transcripts()
     QVERIFY(!fixture.form.text1().ends_with("\r\n"));
     QCOMPARE(QString::fromStdString(fixture.form.text2(2)), divisor);
     QVERIFY(fixture.form.text2Locked());
-}
-
-void TestGame::solutionReplacesVerdictAndRepeats()
-{
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    QVERIFY(fixture.pick(52));
-    QVERIFY(fixture.pick(7));
-    QCOMPARE(fixture.form.text2(2), "Да 7");
-
-    fixture.game.ShowSolution();
-    const std::string transcript = fixture.form.text1();
-    fixture.game.ShowSolution();
-
-    QCOMPARE(fixture.form.text1(), transcript);
-    QCOMPARE(fixture.form.text2(2), "7");
-    QVERIFY(fixture.form.text2Locked());
-    QCOMPARE(fixture.game.state().pickCount, 3);
-}
-
-void TestGame::secondNumberOverflowIsRuntimeError()
-{
-    // The lists never offer such a number; a surface that does gets a run-time error,
-    // not a wrapped value.
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    fixture.form.list1AddItem("40000");
-    QVERIFY(fixture.form.selectItem("40000"));
-    try {
-        fixture.game.pick();
-        QFAIL("no run-time error");
-    } catch (const RuntimeError &error) {
-        QCOMPARE(error.kind(), RuntimeError::Kind::Overflow);
-    }
-    QCOMPARE(fixture.game.state().pickCount, 1);
-
-    fixture.game.NewGame();
-    QCOMPARE(fixture.form.items(), numbers(20, 49));
-    QCOMPARE(fixture.game.state().pickCount, 0);
 }
 
 QTEST_GUILESS_MAIN(TestGame)

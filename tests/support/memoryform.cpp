@@ -4,6 +4,12 @@
 #include <algorithm>
 #include <stdexcept>
 
+void MemoryForm::setCaption(std::string_view text)
+{
+    formCaption = text;
+    ++writes;
+}
+
 void MemoryForm::setLabel1Caption(int index, std::string_view caption)
 {
     labels.at(static_cast<std::size_t>(index)) = caption;
@@ -51,6 +57,11 @@ void MemoryForm::list1AddItem(std::string_view text)
     ++writes;
 }
 
+int MemoryForm::list1ListCount() const
+{
+    return static_cast<int>(listItems.size());
+}
+
 std::string MemoryForm::list1Item(int index) const
 {
     if (index < 0 || index >= static_cast<int>(listItems.size()))
@@ -69,6 +80,11 @@ void MemoryForm::setList1ListIndex(int index)
         throw std::out_of_range("list index");
     selected = index;
     ++writes;
+}
+
+void MemoryForm::reportRunTimeError(std::string_view message)
+{
+    reported.emplace_back(message);
 }
 
 const std::string &MemoryForm::label1Caption(int index) const

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "window/formsurface.h"
+#include "form/formsurface.h"
 
 #include <array>
 #include <string>
@@ -13,6 +13,7 @@
 class MemoryForm final : public FormSurface
 {
 public:
+    void setCaption(std::string_view text) override;
     void setLabel1Caption(int index, std::string_view caption) override;
     [[nodiscard]] std::string text2(int index) const override;
     void setText2(int index, std::string_view text) override;
@@ -21,20 +22,26 @@ public:
     void setText1(std::string_view text) override;
     void list1Clear() override;
     void list1AddItem(std::string_view text) override;
+    [[nodiscard]] int list1ListCount() const override;
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void reportRunTimeError(std::string_view message) override;
 
+    [[nodiscard]] const std::string &caption() const { return formCaption; }
     [[nodiscard]] const std::string &label1Caption(int index) const;
     [[nodiscard]] bool text2Locked() const { return resultLocked; }
     [[nodiscard]] const std::vector<std::string> &items() const { return listItems; }
     // Counts every write, so a test can prove that a call changed nothing at all.
     [[nodiscard]] int writeCount() const { return writes; }
+    // The run-time errors reported to the player, oldest first.
+    [[nodiscard]] const std::vector<std::string> &errors() const { return reported; }
 
     // The user selects the item showing text; false when no item shows it.
     bool selectItem(std::string_view text);
 
 private:
+    std::string formCaption;
     std::array<std::string, 3> labels{"", "Число 1:", "Число 2:"};
     std::array<std::string, 3> boxes;
     bool resultLocked = true;
@@ -42,4 +49,5 @@ private:
     std::vector<std::string> listItems;
     int selected = -1;
     int writes = 0;
+    std::vector<std::string> reported;
 };

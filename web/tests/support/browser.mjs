@@ -30,6 +30,8 @@ export async function launchBrowser() {
     executablePath: '/usr/bin/chromium',
     headless: true,
     args: chromiumArguments,
+    // A headless browser hides scroll bars unless told not to; the list needs its own.
+    ignoreDefaultArgs: ['--hide-scrollbars'],
     viewport: { width: 800, height: 600 },
   });
   return {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "game/fractionsource.h"
-#include "game/game.h"
-#include "window/formsurface.h"
+#include "form/formhandlers.h"
+#include "form/formsurface.h"
 
 #include <QWidget>
 
@@ -13,15 +12,17 @@
 #include <string>
 
 class ColourButton;
+class FractionSource;
 class PickList;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
 // The program's one window. It lays out the controls as designed, offers them to the
-// game as a FormSurface, and routes the three events of the form to the game:
-// Form_Load when the form is built, Command1_Click for either button and
-// List1_Click for the player's pick. The window computes no game results itself.
+// form's handlers as a FormSurface, and turns the widgets' events into handler calls:
+// Form_Load once the controls are built, Command1_Click for either button, and
+// List1_MouseDown / List1_KeyDown for the player's presses and keys in the list. The
+// window decides nothing about the game itself.
 class GameForm final : public QWidget, public FormSurface
 {
     Q_OBJECT
@@ -38,10 +39,11 @@ public:
     GameForm(const GameForm &) = delete;
     GameForm &operator=(const GameForm &) = delete;
 
-    [[nodiscard]] const Game &game() const noexcept { return gameLogic; }
+    [[nodiscard]] const Game &game() const noexcept { return handlers.game(); }
     void setErrorReporter(ErrorReporter reporter);
 
     // FormSurface
+    void setCaption(std::string_view caption) override;
     void setLabel1Caption(int index, std::string_view caption) override;
     [[nodiscard]] std::string text2(int index) const override;
     void setText2(int index, std::string_view text) override;
@@ -50,20 +52,16 @@ public:
     void setText1(std::string_view text) override;
     void list1Clear() override;
     void list1AddItem(std::string_view text) override;
+    [[nodiscard]] int list1ListCount() const override;
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void reportRunTimeError(std::string_view message) override;
 
 private:
     void buildControls();
-    void Form_Load();
-    void Command1_Click(int index);
-    void List1_Click();
-    // Runs one handler's work; a run-time error is reported and the program goes on.
-    void handle(const std::function<void()> &work);
 
-    std::unique_ptr<FractionSource> fractions;
-    Game gameLogic;
+    FormHandlers handlers;
     ErrorReporter reportError;
 
     std::array<QLabel *, 5> label1{};

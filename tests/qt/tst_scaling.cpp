@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/gameform.h"
+#include "qt/gameform.h"
 
 #include <QTest>
 

@@ -3,13 +3,14 @@
 
 // The form surface: the only way the game reaches the window.
 //
-// Data flows one way. A window event (a pick in the list, a button press) reaches a
-// handler in the front end, which calls into Game (game/game.h). The game reads and
-// writes the window exclusively through the operations below, named after the
-// controls of the form: the captions of Label1(1) and Label1(2), the texts of the
-// three small boxes Text2(0..2) and of the transcript box Text1(0), the lock of the
-// result box Text2(2), and the pick list List1. The Qt window implements this
-// interface with real widgets; the tests implement it in memory.
+// Data flows one way. A front end turns its toolkit's events into calls of the form's
+// handlers (form/formhandlers.h), which decide what the event means and call into
+// Game (game/game.h). The game and the handlers read and write the window
+// exclusively through the operations below, named after the controls of the form:
+// the captions of the form and of Label1(1) and Label1(2), the texts of the three
+// small boxes Text2(0..2) and of the transcript box Text1(0), the lock of the result
+// box Text2(2), and the pick list List1. The Qt window and the browser page implement
+// this interface with their own controls; the tests implement it in memory.
 //
 // Texts are UTF-8; line breaks inside them are CR LF. The interface uses the
 // standard library only, so the game stays independent of any toolkit.
@@ -21,6 +22,9 @@ class FormSurface
 {
 public:
     virtual ~FormSurface() = default;
+
+    // The form's Caption, the window's title.
+    virtual void setCaption(std::string_view caption) = 0;
 
     // Label1(index).Caption, index 1 or 2.
     virtual void setLabel1Caption(int index, std::string_view caption) = 0;
@@ -41,11 +45,17 @@ public:
     // to the selection, counts as the user's pick.
     virtual void list1Clear() = 0;
     virtual void list1AddItem(std::string_view text) = 0;
+    // ListCount: how many items the list holds.
+    [[nodiscard]] virtual int list1ListCount() const = 0;
     // List(index): the text of item index (from 0); empty when there is no such item.
     [[nodiscard]] virtual std::string list1Item(int index) const = 0;
     // ListIndex: the selected item, -1 when none is selected.
     [[nodiscard]] virtual int list1ListIndex() const = 0;
     virtual void setList1ListIndex(int index) = 0;
+
+    // Tells the player, in the front end's usual way (a message box, an alert), that a
+    // calculation failed. The program goes on after it.
+    virtual void reportRunTimeError(std::string_view message) = 0;
 
 protected:
     FormSurface() = default;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/colourbutton.h"
+#include "qt/colourbutton.h"
 
 #include <QPainter>
 #include <QPen>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/programicon.h"
+#include "qt/programicon.h"
 
 #include "appinfo.h"
 

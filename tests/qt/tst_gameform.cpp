@@ -2,13 +2,16 @@
 #include "formdriver.h"
 
 #include "fixedfractions.h"
-#include "window/formtexts.h"
+#include "form/formtexts.h"
 
+#include <QFile>
 #include <QFontInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QMessageBox>
 #include <QTimer>
-#include <QScrollBar>
-#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -32,16 +35,10 @@ private slots:
     void oneFontEverywhere();
     void focusedButtonShowsIt();
     void tabOrderAsDesigned();
-    void typicalGameWithTheMouse();
-    void keyboardPicks();
+    void typicalGame();
+    void pickScenarios_data();
+    void pickScenarios();
     void resultBoxLockedOrNot();
-    void clearAtAnyTime_data();
-    void clearAtAnyTime();
-    void checkBeforeTwoPicksChangesNothing();
-    void clicksThatAreNoPick();
-    void doubleClickPicksOnce();
-    void releaseElsewhereKeepsTheGuess();
-    void runtimeErrorIsReportedAndGameGoesOn();
     void runtimeErrorShowsMessageBox();
 };
 
@@ -201,11 +198,11 @@ void TestGameForm::tabOrderAsDesigned()
                                  "Command1_0", "Command1_1"}));
 }
 
-void TestGameForm::typicalGameWithTheMouse()
+void TestGameForm::typicalGame()
 {
     GameForm form(hiddenNumber(7));
     form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
 
     QVERIFY(driver.clickItem(QStringLiteral("25")));
@@ -220,7 +217,9 @@ void TestGameForm::typicalGameWithTheMouse()
     QCOMPARE(driver.boxes[1]->text(), QStringLiteral("3"));
     QCOMPARE(driver.items(), numberTexts(1, 30));
 
-    driver.clickButton(0);
+    // Space presses the focused button, as Enter does.
+    driver.buttons[0]->setFocus();
+    QTest::keyClick(driver.buttons[0], Qt::Key_Space);
     const QStringList expected{"Извеждам двете въведени числа и остатъците:", "25 - 4 = 21",
                                "52 - 3 = 49", "Решение чрез алгоритъм на Евклид:", "49 - 21",
                                "28 - 21", "21 - 7", "14 - 7", "НОД = 7"};
@@ -233,55 +232,68 @@ void TestGameForm::typicalGameWithTheMouse()
     QCOMPARE(driver.boxes[2]->text(), QStringLiteral("Да 7"));
     QCOMPARE(form.list1Item(form.list1ListIndex()), "7");
 
-    driver.clickButton(1);
+    driver.buttons[1]->setFocus();
+    QTest::keyClick(driver.buttons[1], Qt::Key_Return);
     QVERIFY(form.text1().empty());
     QVERIFY(driver.transcript->toPlainText().isEmpty());
     QCOMPARE(driver.items(), numberTexts(20, 49));
+    QCOMPARE(form.game().state().pickCount, 0);
 }
 
-void TestGameForm::keyboardPicks()
+void TestGameForm::pickScenarios_data()
 {
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QJsonArray>("input");
+    QTest::addColumn<QString>("picks");
+
+    QFile file(QFINDTESTDATA("../scenarios/picks.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonArray scenarios = QJsonDocument::fromJson(file.readAll())[u"scenarios"].toArray();
+    QVERIFY(!scenarios.isEmpty());
+    for (const QJsonValue scenario : scenarios) {
+        QTest::newRow(qPrintable(scenario[u"name"].toString()))
+            << scenario[u"list"].toString() << scenario[u"input"].toArray()
+            << scenario[u"picks"].toString();
+    }
+}
+
+void TestGameForm::pickScenarios()
+{
+    QFETCH(QString, list);
+    QFETCH(QJsonArray, input);
+    QFETCH(QString, picks);
     GameForm form(hiddenNumber(7));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
+    int picksBefore = 0;
+    if (list == u"guessed") {
+        for (const QString &number : {u"25"_s, u"52"_s, u"15"_s})
+            QVERIFY(driver.clickItem(number));
+        picksBefore = 3;
+    } else if (list == u"short") {
+        form.list1Clear();
+        form.list1AddItem("20");
+        form.list1AddItem("21");
+    }
+    const std::string selectedBefore = form.list1Item(form.list1ListIndex());
 
-    // Tab from the statement into the list: the focus arrives, nothing is picked.
-    QTest::keyClick(driver.transcript, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), driver.list);
-    QCOMPARE(form.game().state().pickCount, 0);
-    QCOMPARE(form.list1ListIndex(), -1);
+    for (const QJsonValue step : input)
+        QVERIFY(driver.play(step.toArray().toVariantList()));
 
-    // Typing an item's first digit picks the first item that begins with it.
-    QTest::keyClick(driver.list, Qt::Key_4);
-    QCOMPARE(form.game().state().pickCount, 1);
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("40"));
-    QCOMPARE(driver.boxes[0]->text(), QStringLiteral("5"));
-
-    // In the rebuilt list nothing is current: an arrow key picks its first item.
-    QTest::keyClick(driver.list, Qt::Key_Down);
-    QCOMPARE(form.game().state().pickCount, 2);
-    QCOMPARE(driver.labels[2]->text(), QStringLiteral("50"));
-    QCOMPARE(driver.boxes[1]->text(), QStringLiteral("1"));
-    QCOMPARE(driver.items(), numberTexts(1, 30));
-
-    QTest::keyClick(driver.list, Qt::Key_End);
-    QCOMPARE(form.game().state().pickCount, 3);
-    QCOMPARE(driver.boxes[2]->text(), QStringLiteral("Не"));
-    QCOMPARE(form.list1Item(form.list1ListIndex()), "30");
-
-    // Space and Enter press the focused button.
-    QTest::keyClick(driver.list, Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), driver.buttons[0]);
-    QTest::keyClick(driver.buttons[0], Qt::Key_Space);
-    QVERIFY(form.text1().ends_with("НОД = 7"));
-    QTest::keyClick(driver.buttons[0], Qt::Key_Tab);
-    QTest::keyClick(driver.buttons[1], Qt::Key_Return);
-    QCOMPARE(form.game().state().pickCount, 0);
-    QVERIFY(form.text1().empty());
+    const int pickCount = form.game().state().pickCount;
+    const QString selected = QString::fromStdString(form.list1Item(form.list1ListIndex()));
+    if (picks.isEmpty()) {
+        QCOMPARE(pickCount, picksBefore);
+        QCOMPARE(selected.toStdString(), selectedBefore);
+        QCOMPARE(driver.labels[1]->text(), list == u"guessed" ? u"25"_s : u"Число 1:"_s);
+    } else {
+        QCOMPARE(pickCount, picksBefore + 1);
+        QCOMPARE(list == u"guessed" ? selected : driver.labels[1]->text(), picks);
+        // A pick that keeps the list shows the picked item.
+        const QRect shown = driver.list->visualItemRect(driver.list->item(form.list1ListIndex()));
+        QVERIFY(list != u"guessed" || driver.list->viewport()->rect().contains(shown));
+    }
 }
 
 void TestGameForm::resultBoxLockedOrNot()
@@ -307,169 +319,6 @@ void TestGameForm::resultBoxLockedOrNot()
     // The remainder boxes never take typing.
     QTest::keyClicks(driver.boxes[0], QStringLiteral("5"));
     QCOMPARE(driver.boxes[0]->text(), QStringLiteral("4"));
-}
-
-void TestGameForm::clearAtAnyTime_data()
-{
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<bool>("check");
-
-    QTest::newRow("at the start") << QStringList{} << false;
-    QTest::newRow("after one pick") << QStringList{"25"} << false;
-    QTest::newRow("after the solution") << QStringList{"25", "52"} << true;
-    QTest::newRow("after the guess") << QStringList{"25", "52", "7"} << false;
-}
-
-void TestGameForm::clearAtAnyTime()
-{
-    QFETCH(QStringList, picks);
-    QFETCH(bool, check);
-    auto fractions = hiddenNumber(7);
-    fractions->push(FixedFractions::drawing(11));
-    GameForm form(std::move(fractions));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-    for (const QString &number : picks)
-        QVERIFY(driver.clickItem(number));
-    if (check)
-        driver.clickButton(0);
-
-    driver.clickButton(1);
-
-    QCOMPARE(form.game().state().hiddenNumber, 11);
-    QCOMPARE(form.game().state().pickCount, 0);
-    QCOMPARE(driver.items(), numberTexts(20, 49));
-    QCOMPARE(form.list1ListIndex(), -1);
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("Число 1:"));
-    QCOMPARE(driver.labels[2]->text(), QStringLiteral("Число 2:"));
-    for (QLineEdit *box : driver.boxes)
-        QVERIFY(box->text().isEmpty());
-    QVERIFY(!driver.boxes[2]->isReadOnly());
-    QVERIFY(form.text1().empty());
-    QVERIFY(driver.transcript->toPlainText().isEmpty());
-}
-
-void TestGameForm::checkBeforeTwoPicksChangesNothing()
-{
-    GameForm form(hiddenNumber(7));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-
-    driver.clickButton(0);
-    QCOMPARE(form.text1(), FormTexts::taskStatement);
-    QVERIFY(driver.clickItem(QStringLiteral("25")));
-    driver.clickButton(0);
-    QCOMPARE(form.text1(), FormTexts::taskStatement);
-    QVERIFY(driver.boxes[2]->text().isEmpty());
-    QVERIFY(!driver.boxes[2]->isReadOnly());
-}
-
-void TestGameForm::clicksThatAreNoPick()
-{
-    GameForm form(hiddenNumber(7));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-    QSignalSpy picks(driver.list, &PickList::picked);
-
-    // The program's own changes to the list.
-    form.setList1ListIndex(3);
-    form.setList1ListIndex(-1);
-    form.setList1ListIndex(-1);
-    form.list1Clear();
-    for (const QString &number : numberTexts(20, 21))
-        form.list1AddItem(number.toStdString());
-
-    // The empty area below the only two items, a right click, and the scroll bar.
-    QTest::mouseClick(driver.list->viewport(), Qt::LeftButton, {}, QPoint(20, 120));
-    QTest::mouseClick(driver.list->viewport(), Qt::RightButton, {},
-                      driver.list->visualItemRect(driver.list->item(0)).center());
-    form.list1Clear();
-    for (const QString &number : numberTexts(20, 49))
-        form.list1AddItem(number.toStdString());
-    QScrollBar *bar = driver.list->verticalScrollBar();
-    QTRY_VERIFY(bar->isVisible());
-    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 20));
-
-    QCOMPARE(picks.count(), 0);
-    QCOMPARE(form.game().state().pickCount, 0);
-    QCOMPARE(form.list1ListIndex(), -1);
-}
-
-void TestGameForm::doubleClickPicksOnce()
-{
-    GameForm form(hiddenNumber(7));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-
-    // A double click reaches a widget as press, release, double click, release.
-    const QPoint centre = driver.list->visualItemRect(driver.list->item(5)).center();
-    QTest::mouseClick(driver.list->viewport(), Qt::LeftButton, {}, centre);
-    QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre,
-                            driver.list->viewport()->mapToGlobal(centre), Qt::LeftButton,
-                            Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(driver.list->viewport(), &doubleClick);
-    QTest::mouseRelease(driver.list->viewport(), Qt::LeftButton, {}, centre);
-
-    QCOMPARE(form.game().state().pickCount, 1);
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("25"));
-}
-
-void TestGameForm::releaseElsewhereKeepsTheGuess()
-{
-    GameForm form(hiddenNumber(7));
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-    QVERIFY(driver.clickItem(QStringLiteral("25")));
-    QVERIFY(driver.clickItem(QStringLiteral("52")));
-    QVERIFY(driver.clickItem(QStringLiteral("9")));
-
-    // Press on the guessed item, let go over another one: the press is a pick (the
-    // game is over, so it changes nothing) and the guessed item stays selected.
-    QListWidgetItem *guessed = driver.list->findItems(QStringLiteral("9"), Qt::MatchExactly).constFirst();
-    const QRect pressedAt = driver.list->visualItemRect(guessed);
-    QTest::mousePress(driver.list->viewport(), Qt::LeftButton, {}, pressedAt.center());
-    QTest::mouseRelease(driver.list->viewport(), Qt::LeftButton, {},
-                        pressedAt.center() + QPoint(0, 2 * pressedAt.height()));
-
-    QCOMPARE(form.list1Item(form.list1ListIndex()), "9");
-    QCOMPARE(form.game().state().pickCount, 4);
-    QCOMPARE(driver.boxes[2]->text(), QStringLiteral("Не"));
-}
-
-void TestGameForm::runtimeErrorIsReportedAndGameGoesOn()
-{
-    GameForm form(hiddenNumber(7));
-    QStringList reports;
-    form.setErrorReporter([&reports](const QString &message) { reports.append(message); });
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    FormDriver driver(form);
-
-    // No list offers a second number beyond 16 bits; put one there through the form.
-    QVERIFY(driver.clickItem(QStringLiteral("25")));
-    form.list1AddItem("40000");
-    QVERIFY(driver.clickItem(QStringLiteral("40000")));
-
-    QCOMPARE(reports.size(), 1);
-    QVERIFY(reports.constFirst().contains(QStringLiteral("препълване")));
-    QVERIFY(form.isVisible());
-    bool loopRuns = false;
-    QTimer::singleShot(0, &form, [&loopRuns] { loopRuns = true; });
-    QTRY_VERIFY(loopRuns);
-
-    driver.clickButton(1);
-    QCOMPARE(driver.items(), numberTexts(20, 49));
-    QCOMPARE(form.game().state().pickCount, 0);
-    QVERIFY(driver.clickItem(QStringLiteral("25")));
-    QVERIFY(driver.clickItem(QStringLiteral("52")));
-    driver.clickButton(0);
-    QVERIFY(form.text1().ends_with("НОД = 7"));
-    QCOMPARE(reports.size(), 1);
 }
 
 void TestGameForm::runtimeErrorShowsMessageBox()

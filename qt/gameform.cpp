@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "window/gameform.h"
+#include "qt/gameform.h"
 
-#include "appinfo.h"
+#include "form/formdesign.h"
+#include "form/formtexts.h"
 #include "game/fractionsource.h"
-#include "game/runtimeerror.h"
-#include "window/colourbutton.h"
-#include "window/errortext.h"
-#include "window/formdesign.h"
-#include "window/formtexts.h"
-#include "window/picklist.h"
-#include "window/programicon.h"
+#include "qt/colourbutton.h"
+#include "qt/picklist.h"
+#include "qt/programicon.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -58,29 +55,20 @@ QString designFontFamily()
     return family;
 }
 
-QString windowCaption()
-{
-    QString name = QString::fromUtf8(FormTexts::programName);
-    if (AppInfo::siteAddress.empty())
-        return name;
-    return QString::fromUtf8(AppInfo::siteAddress) + u' ' + name;
-}
-
 } // namespace
 
 GameForm::GameForm(std::unique_ptr<FractionSource> source, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                           | Qt::WindowCloseButtonHint)
-    , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
-    , gameLogic(*this, *fractions)
+    , handlers(*this, std::move(source))
     , reportError([this](const QString &message) {
         QMessageBox::critical(this, QString::fromUtf8(FormTexts::errorTitle), message);
     })
 {
     setObjectName(QStringLiteral("GameForm"));
     buildControls();
-    Form_Load();
+    handlers.Form_Load();
 }
 
 GameForm::~GameForm() = default;
@@ -92,7 +80,6 @@ void GameForm::setErrorReporter(ErrorReporter reporter)
 
 void GameForm::buildControls()
 {
-    setWindowTitle(windowCaption());
     setWindowIcon(programIcon());
     setAccessibleName(QString::fromUtf8(FormTexts::Accessible::window));
     setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
@@ -138,11 +125,10 @@ void GameForm::buildControls()
     label1[1]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::firstNumberLabel));
     label1[2]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::secondNumberLabel));
 
-    list1 = new PickList(this);
+    list1 = new PickList(handlers, this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(pixels(FormDesign::list1));
     list1->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::list));
-    connect(list1, &PickList::picked, this, &GameForm::List1_Click);
 
     const std::array<std::string_view, 3> boxNames{FormTexts::Accessible::firstRemainder,
                                                    FormTexts::Accessible::secondRemainder,
@@ -171,7 +157,7 @@ void GameForm::buildControls()
         button->setAutoDefault(true);
         button->setAccessibleName(QString::fromUtf8(captions[index]));
         connect(button, &QPushButton::clicked, this,
-                [this, index] { Command1_Click(static_cast<int>(index)); });
+                [this, index] { handlers.Command1_Click(static_cast<int>(index)); });
         command1[index] = button;
     }
 
@@ -187,46 +173,9 @@ void GameForm::buildControls()
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void GameForm::handle(const std::function<void()> &work)
+void GameForm::setCaption(std::string_view caption)
 {
-    // Qt must never see an exception leave an event handler: report it and go on.
-    try {
-        work();
-    } catch (const RuntimeError &error) {
-        reportError(QString::fromUtf8(errorText(error.kind())));
-    } catch (const std::exception &) {
-        reportError(QString::fromUtf8(FormTexts::unexpectedError));
-    }
-}
-
-void GameForm::Form_Load()
-{
-    handle([this] {
-        fractions->seed(clockSeed());
-        gameLogic.NewGame();
-    });
-}
-
-void GameForm::Command1_Click(int index)
-{
-    handle([this, index] {
-        switch (index) {
-        case 0:
-            gameLogic.ShowSolution();
-            break;
-        case 1:
-            gameLogic.NewGame();
-            setText1({});
-            break;
-        default:
-            break;
-        }
-    });
-}
-
-void GameForm::List1_Click()
-{
-    handle([this] { gameLogic.pick(); });
+    setWindowTitle(QString::fromUtf8(caption));
 }
 
 void GameForm::setLabel1Caption(int index, std::string_view caption)
@@ -272,6 +221,11 @@ void GameForm::list1AddItem(std::string_view text)
     list1->addItem(QString::fromUtf8(text));
 }
 
+int GameForm::list1ListCount() const
+{
+    return list1->count();
+}
+
 std::string GameForm::list1Item(int index) const
 {
     const QListWidgetItem *item = list1->item(index);
@@ -291,4 +245,9 @@ void GameForm::setList1ListIndex(int index)
     } else if (index < list1->count()) {
         list1->setCurrentRow(index);
     }
+}
+
+void GameForm::reportRunTimeError(std::string_view message)
+{
+    reportError(QString::fromUtf8(message));
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "window/qttranslations.h"
+#include "qt/qttranslations.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -4,11 +4,23 @@
 // The window's own texts, in UTF-8: what the form shows before the game writes to
 // it, and the names a screen reader announces. Shared by every front end.
 
+#include <string>
 #include <string_view>
 
 namespace FormTexts {
 
 inline constexpr std::string_view programName = "Ровалин";
+
+// The form's caption: the site address the program is published at, if any, then
+// the program's name.
+[[nodiscard]] inline std::string caption(std::string_view siteAddress)
+{
+    std::string text(siteAddress);
+    if (!text.empty())
+        text += ' ';
+    text += programName;
+    return text;
+}
 
 // Label1(0) to Label1(4) as designed. The title keeps its line break.
 inline constexpr std::string_view title = "Ровалин\r\n";

@@ -1,0 +1,93 @@
+// SPDX-License-Identifier: MIT
+#include "form/pickrule.h"
+
+#include "form/formsurface.h"
+
+#include <algorithm>
+
+namespace PickRule {
+
+namespace {
+
+bool moves(Key key)
+{
+    return key != Key::Character && key != Key::Other;
+}
+
+// The next item after selected (from the top when nothing is selected) whose text
+// begins with character, going round the list; the selected item itself comes last.
+std::optional<int> searched(std::string_view character, const FormSurface &form)
+{
+    const int count = form.list1ListCount();
+    const int selected = form.list1ListIndex();
+    for (int step = 1; step <= count; ++step) {
+        const int row = (selected + step) % count;
+        if (form.list1Item(row).starts_with(character))
+            return row;
+    }
+    return std::nullopt;
+}
+
+// Where a moving key lands: from nothing selected, the downward keys reach the first
+// item and the upward keys the last, whatever their step.
+int landing(Key key, int selected, int last, int page)
+{
+    const bool fresh = selected < 0;
+    switch (key) {
+    case Key::Down:
+    case Key::Right:
+        return fresh ? 0 : selected + 1;
+    case Key::Up:
+    case Key::Left:
+        return fresh ? last : selected - 1;
+    case Key::Home:
+        return 0;
+    case Key::End:
+        return last;
+    case Key::PageDown:
+        return fresh ? 0 : selected + page;
+    case Key::PageUp:
+        return fresh ? last : selected - page;
+    case Key::Character:
+    case Key::Other:
+        break;
+    }
+    return selected;
+}
+
+} // namespace
+
+std::optional<int> rowPickedBy(const Press &press)
+{
+    const bool completesDoubleClick = press.clickCount % 2 == 0;
+    if (press.button != Button::Left || completesDoubleClick || press.row < 0)
+        return std::nullopt;
+    return press.row;
+}
+
+std::optional<int> rowPickedBy(const KeyPress &key, const FormSurface &form)
+{
+    const int count = form.list1ListCount();
+    if (key.commandModifier || count <= 0)
+        return std::nullopt;
+    const int selected = form.list1ListIndex();
+
+    std::optional<int> row;
+    if (key.key == Key::Character && !key.character.empty()) {
+        row = searched(key.character, form);
+    } else if (moves(key.key)) {
+        const int page = std::max(key.rowsInView - 1, 1);
+        const int last = count - 1;
+        row = std::clamp(landing(key.key, selected, last, page), 0, last);
+    }
+    if (row == selected)
+        return std::nullopt;
+    return row;
+}
+
+bool belongsToList(const KeyPress &key)
+{
+    return moves(key.key) || (key.key == Key::Character && !key.commandModifier);
+}
+
+} // namespace PickRule

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What counts as the player's pick in List1, one rule for every front end. A front
+// end describes each press and each key that reaches its list in the terms below and
+// hands it to the form's handlers (form/formhandlers.h); nothing else its list does
+// (its own selection changes, the focus arriving, the program's writes) is a pick.
+//
+//   input on the list                          nothing selected       item s selected
+//   -----------------------------------------  ---------------------  ----------------------
+//   left press on an item                      that item              that item, s as well
+//   the press completing a double click; a     none                   none
+//     right or middle press; a press off the
+//     items; a release; a drag
+//   Down, Right                                the first item         s + 1
+//   Up, Left                                   the last item          s - 1
+//   Home / End                                 the first / last item  the first / last item
+//   Page Down / Page Up                        the first / last item  s +/- (rows in view - 1)
+//   a character, such as a digit               the first item that    the next item after s
+//                                                begins with it         that begins with it,
+//                                                                       going round
+//   Space, Enter; any key with Ctrl, Alt, Meta none                   none
+//
+// A key picks only an item other than the selected one and never runs off the list.
+// Each pick rebuilds the list under the pointer, which is why the second press of a
+// double click and the release after a drag must not pick from the new list.
+
+#include <optional>
+#include <string_view>
+
+class FormSurface;
+
+namespace PickRule {
+
+enum class Button { Left, Right, Middle, Other };
+
+// A mouse button (or a finger) going down on the list.
+struct Press
+{
+    Button button = Button::Left;
+    // Which press of a quick series this is: 1, 2 for the press that completes a double
+    // click, 3 for the next, which starts a new one, and so on.
+    int clickCount = 1;
+    // The item under the pointer, -1 when there is none (the empty area, the scroll bar).
+    int row = -1;
+};
+
+enum class Key { Down, Up, Right, Left, Home, End, PageDown, PageUp, Character, Other };
+
+// A key pressed while the list has the focus.
+struct KeyPress
+{
+    Key key = Key::Other;
+    // What a Character key types, in UTF-8.
+    std::string_view character;
+    // Ctrl, Alt or Meta held down: such keys are the toolkit's shortcuts, never picks.
+    bool commandModifier = false;
+    // How many whole items the list shows at once; Page Down and Page Up move by it.
+    int rowsInView = 1;
+};
+
+// The item a press picks, if any.
+[[nodiscard]] std::optional<int> rowPickedBy(const Press &press);
+
+// The item a key picks in the list as it is now, if any.
+[[nodiscard]] std::optional<int> rowPickedBy(const KeyPress &key, const FormSurface &form);
+
+// Whether the key is the list's to handle, even when it picks nothing: the front end
+// keeps such keys from its toolkit's own list handling, which would move the selection
+// by rules of its own. Tab, Enter, Escape and shortcuts go on to the toolkit.
+[[nodiscard]] bool belongsToList(const KeyPress &key);
+
+} // namespace PickRule

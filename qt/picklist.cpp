@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#include "qt/picklist.h"
+
+#include "form/formhandlers.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+#include <algorithm>
+
+namespace {
+
+PickRule::Button ruleButton(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton:
+        return PickRule::Button::Left;
+    case Qt::RightButton:
+        return PickRule::Button::Right;
+    case Qt::MiddleButton:
+        return PickRule::Button::Middle;
+    default:
+        return PickRule::Button::Other;
+    }
+}
+
+PickRule::Key ruleKey(int key)
+{
+    switch (key) {
+    case Qt::Key_Down:
+        return PickRule::Key::Down;
+    case Qt::Key_Up:
+        return PickRule::Key::Up;
+    case Qt::Key_Right:
+        return PickRule::Key::Right;
+    case Qt::Key_Left:
+        return PickRule::Key::Left;
+    case Qt::Key_Home:
+        return PickRule::Key::Home;
+    case Qt::Key_End:
+        return PickRule::Key::End;
+    case Qt::Key_PageDown:
+        return PickRule::Key::PageDown;
+    case Qt::Key_PageUp:
+        return PickRule::Key::PageUp;
+    default:
+        return PickRule::Key::Other;
+    }
+}
+
+} // namespace
+
+PickList::PickList(FormHandlers &formHandlers, QWidget *parent)
+    : QListWidget(parent)
+    , handlers(formHandlers)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setDragEnabled(false);
+    setUniformItemSizes(true);
+}
+
+int PickList::selectedRow() const
+{
+    const QModelIndexList rows = selectionModel()->selectedIndexes();
+    return rows.isEmpty() ? -1 : rows.constFirst().row();
+}
+
+int PickList::rowsInView() const
+{
+    const int rowHeight = sizeHintForRow(0);
+    return rowHeight > 0 ? std::max(viewport()->height() / rowHeight, 1) : 1;
+}
+
+void PickList::press(QMouseEvent *event, int clickCount)
+{
+    event->accept();
+    if (!hasFocus())
+        setFocus(Qt::MouseFocusReason);
+    const QListWidgetItem *item = itemAt(event->position().toPoint());
+    handlers.List1_MouseDown({ruleButton(event->button()), clickCount, item != nullptr ? row(item) : -1});
+}
+
+void PickList::mousePressEvent(QMouseEvent *event)
+{
+    press(event, 1);
+}
+
+void PickList::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    press(event, 2);
+}
+
+void PickList::mouseMoveEvent(QMouseEvent *event)
+{
+    // With a button held the list would drag its selection along; without one it only
+    // tracks the item under the pointer.
+    if (event->buttons() != Qt::NoButton) {
+        event->accept();
+        return;
+    }
+    QListWidget::mouseMoveEvent(event);
+}
+
+void PickList::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void PickList::keyPressEvent(QKeyEvent *event)
+{
+    PickRule::Key key = ruleKey(event->key());
+    const QByteArray typed = event->text().toUtf8();
+    if (key == PickRule::Key::Other && !typed.isEmpty() && event->text().at(0).isPrint())
+        key = PickRule::Key::Character;
+    const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const PickRule::KeyPress press{key, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
+                                   command, rowsInView()};
+    if (handlers.List1_KeyDown(press))
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "qt/gameform.h"
+#include "qt/picklist.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+// Finds the controls of a GameForm by name and plays the user's part with simulated
+// mouse clicks and keys.
+struct FormDriver
+{
+    explicit FormDriver(GameForm &gameForm)
+        : form(gameForm)
+        , list(form.findChild<PickList *>(QStringLiteral("List1")))
+        , transcript(form.findChild<QPlainTextEdit *>(QStringLiteral("Text1_0")))
+    {
+        for (int index = 0; index < 5; ++index)
+            labels.push_back(form.findChild<QLabel *>(QStringLiteral("Label1_%1").arg(index)));
+        for (int index = 0; index < 3; ++index)
+            boxes.push_back(form.findChild<QLineEdit *>(QStringLiteral("Text2_%1").arg(index)));
+        for (int index = 0; index < 2; ++index)
+            buttons.push_back(form.findChild<QPushButton *>(QStringLiteral("Command1_%1").arg(index)));
+    }
+
+    [[nodiscard]] bool complete() const
+    {
+        return list != nullptr && transcript != nullptr && !labels.contains(nullptr)
+               && !boxes.contains(nullptr) && !buttons.contains(nullptr);
+    }
+
+    [[nodiscard]] QStringList items() const
+    {
+        QStringList texts;
+        for (int row = 0; row < list->count(); ++row)
+            texts.append(list->item(row)->text());
+        return texts;
+    }
+
+    // The centre of the item showing text, scrolled into view; a null point if absent.
+    [[nodiscard]] QPoint itemCentre(const QString &text) const
+    {
+        const QList<QListWidgetItem *> found = list->findItems(text, Qt::MatchExactly);
+        if (found.isEmpty())
+            return {};
+        list->scrollToItem(found.constFirst());
+        return list->visualItemRect(found.constFirst()).center();
+    }
+
+    // Clicks the item showing text; false if absent.
+    bool clickItem(const QString &text, Qt::MouseButton button = Qt::LeftButton) const
+    {
+        const QPoint centre = itemCentre(text);
+        if (centre.isNull())
+            return false;
+        QTest::mouseClick(list->viewport(), button, {}, centre);
+        return true;
+    }
+
+    // Plays one step of an input scenario (tests/scenarios/picks.json); false when the
+    // step cannot be played.
+    bool play(const QVariantList &step) const
+    {
+        const QString input = step.value(0).toString();
+        QWidget *viewport = list->viewport();
+        if (input == u"click" || input == u"rightClick")
+            return clickItem(step.value(1).toString(), input == u"click" ? Qt::LeftButton : Qt::RightButton);
+        if (input == u"doubleClick") {
+            // A double click reaches a widget as press, release, double click, release.
+            const QPoint centre = itemCentre(step.value(1).toString());
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+            QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, viewport->mapToGlobal(centre),
+                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &doubleClick);
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+            return !centre.isNull();
+        }
+        if (input == u"drag") {
+            // Both items in view, the one the press starts on brought there last.
+            const QPoint to = itemCentre(step.value(2).toString());
+            const QPoint from = itemCentre(step.value(1).toString());
+            const QListWidgetItem *under = list->itemAt(to);
+            if (from.isNull() || under == nullptr || under->text() != step.value(2).toString())
+                return false;
+            QTest::mousePress(viewport, Qt::LeftButton, {}, from);
+            QMouseEvent move(QEvent::MouseMove, to, viewport->mapToGlobal(to), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(viewport, &move);
+            QTest::mouseRelease(viewport, Qt::LeftButton, {}, to);
+            return true;
+        }
+        if (input == u"clickEmptyArea") {
+            const QRect last = list->visualItemRect(list->item(list->count() - 1));
+            const QPoint below(last.center().x(), last.bottom() + last.height());
+            QTest::mouseClick(viewport, Qt::LeftButton, {}, below);
+            return viewport->rect().contains(below) && list->itemAt(below) == nullptr;
+        }
+        if (input == u"clickScrollBar") {
+            QScrollBar *bar = list->verticalScrollBar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() / 2, bar->height() - 20));
+            return bar->isVisible();
+        }
+        if (input == u"tab" || input == u"backtab") {
+            QWidget *from = input == u"tab" ? static_cast<QWidget *>(transcript) : boxes[0];
+            from->setFocus();
+            QTest::keyClick(from, input == u"tab" ? Qt::Key_Tab : Qt::Key_Backtab,
+                            input == u"tab" ? Qt::NoModifier : Qt::ShiftModifier);
+            return QApplication::focusWidget() == list;
+        }
+        if (input == u"key") {
+            const QString name = step.value(1).toString();
+            static const QHash<QString, Qt::Key> keys{
+                {QStringLiteral("Down"), Qt::Key_Down},         {QStringLiteral("Up"), Qt::Key_Up},
+                {QStringLiteral("Home"), Qt::Key_Home},         {QStringLiteral("End"), Qt::Key_End},
+                {QStringLiteral("PageDown"), Qt::Key_PageDown}, {QStringLiteral("PageUp"), Qt::Key_PageUp},
+                {QStringLiteral("Space"), Qt::Key_Space},       {QStringLiteral("Enter"), Qt::Key_Return}};
+            QWidget *focus = QApplication::focusWidget();
+            if (keys.contains(name))
+                QTest::keyClick(focus, keys.value(name));
+            else if (name.size() == 1)
+                QTest::keyClick(focus, name.at(0).toLatin1());
+            return focus != nullptr && (keys.contains(name) || name.size() == 1);
+        }
+        return false;
+    }
+
+    void clickButton(int index) const { QTest::mouseClick(buttons.at(index), Qt::LeftButton); }
+
+    GameForm &form;
+    PickList *list;
+    QPlainTextEdit *transcript;
+    QList<QLabel *> labels;
+    QList<QLineEdit *> boxes;
+    QList<QPushButton *> buttons;
+};
+
+inline QStringList numberTexts(int first, int last)
+{
+    QStringList texts;
+    for (int number = first; number <= last; ++number)
+        texts.append(QString::number(number));
+    return texts;
+}

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: MIT
+// What counts as a pick on the page: every row of the input scenarios that the
+// window's tests play too (tests/scenarios/picks.json), with real mouse and keys.
+
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import path from 'node:path';
+
+import { launchBrowser, openPage, pageAddress, repositoryRoot } from './support/browser.mjs';
+import { controls, pick, readForm } from './support/rovalinform.mjs';
+
+const { scenarios } = JSON.parse(
+  readFileSync(path.join(repositoryRoot, 'tests', 'scenarios', 'picks.json'), 'utf8'));
+
+const keyNames = { Down: 'ArrowDown', Up: 'ArrowUp' };
+
+// The centre of the list's item showing text, scrolled into view.
+async function itemCentre(page, text) {
+  const item = controls(page).list.getByRole('option', { name: text, exact: true });
+  await item.scrollIntoViewIfNeeded();
+  const box = await item.boundingBox();
+  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+// Plays one step of a scenario, as the window's tests do.
+async function play(page, [input, first, second]) {
+  const form = controls(page);
+  const item = (text) => form.list.getByRole('option', { name: text, exact: true });
+  const list = await form.list.boundingBox();
+  switch (input) {
+    case 'click': return item(first).click();
+    case 'rightClick': return item(first).click({ button: 'right' });
+    case 'doubleClick': return item(first).dblclick();
+    case 'drag': {
+      const to = await itemCentre(page, second);
+      const from = await itemCentre(page, first);
+      await page.mouse.move(from.x, from.y);
+      await page.mouse.down();
+      await page.mouse.move(to.x, to.y, { steps: 4 });
+      return page.mouse.up();
+    }
+    // Inside the border: near the bottom of the list, or of its scroll bar.
+    case 'clickEmptyArea': return page.mouse.click(list.x + 20, list.y + list.height - 10);
+    case 'clickScrollBar': return page.mouse.click(list.x + list.width - 9, list.y + list.height - 25);
+    case 'tab':
+      await form.transcript.focus();
+      return page.keyboard.press('Tab');
+    case 'backtab':
+      await form.boxes[0].focus();
+      return page.keyboard.press('Shift+Tab');
+    case 'key': return page.keyboard.press(keyNames[first] ?? first);
+    default: throw new Error(`unknown input ${input}`);
+  }
+}
+
+describe('what counts as a pick, page opened over http', () => {
+  let browser;
+  let address;
+  let page;
+
+  before(async () => {
+    address = await pageAddress('http');
+    browser = await launchBrowser();
+  });
+
+  after(async () => {
+    await browser?.close();
+    await address?.close();
+  });
+
+  for (const { name, list, input, picks } of scenarios) {
+    test(name, async () => {
+      await page?.close();
+      let errors;
+      ({ page, errors } = await openPage(browser.context, address.url));
+      let picksBefore = 0;
+      if (list === 'guessed') {
+        for (const number of [25, 52, 15]) await pick(page, number);
+        picksBefore = 3;
+      } else if (list === 'short') {
+        await controls(page).list.evaluate((element) => {
+          while (element.length > 2) element.remove(2);
+        });
+      }
+      const before = await readForm(page);
+
+      for (const step of input) await play(page, step);
+
+      const after = await readForm(page);
+      const pickCount = await page.evaluate(() => Module.pickCount());
+      const selected = after.items[after.selected] ?? null;
+      if (picks === null) {
+        assert.equal(pickCount, picksBefore);
+        assert.equal(selected, before.items[before.selected] ?? null);
+        assert.equal(after.firstNumber, before.firstNumber);
+      } else {
+        assert.equal(pickCount, picksBefore + 1);
+        assert.equal(list === 'guessed' ? selected : after.firstNumber, picks);
+        // A pick that keeps the list shows the picked item.
+        const inView = (element) => {
+          const [outer, item] = [element, element.selectedOptions[0]].map((e) => e.getBoundingClientRect());
+          return item.top >= outer.top && item.bottom <= outer.bottom;
+        };
+        assert.ok(list !== 'guessed' || await controls(page).list.evaluate(inView), 'the picked item is in view');
+      }
+      assert.deepEqual(errors, []);
+    });
+  }
+});
