@@ -4,9 +4,12 @@
 #include "appinfo.h"
 #include "form/formsurface.h"
 #include "form/formtexts.h"
+#include "game/gametexts.h"
 #include "game/runtimeerror.h"
 
+#include <cstdint>
 #include <exception>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -58,10 +61,15 @@ void FormHandlers::Command1_Click(int index)
         switch (index) {
         case 0:
             gameLogic.ShowSolution();
+            // The solution is written once both questions are asked; before, nothing
+            // changed.
+            if (gameLogic.phase() >= Game::Phase::Guess)
+                form.announce(std::string(GameTexts::divisorPrefix) + form.text2(2));
             break;
         case 1:
             gameLogic.NewGame();
             form.setText1({});
+            form.announce(FormTexts::Announcement::newGame);
             break;
         default:
             break;
@@ -71,7 +79,7 @@ void FormHandlers::Command1_Click(int index)
 
 void FormHandlers::List1_Click()
 {
-    reportingErrors([this] { gameLogic.pick(); });
+    reportingErrors([this] { pickSelected(); });
 }
 
 void FormHandlers::List1_MouseDown(const PickRule::Press &press)
@@ -95,6 +103,28 @@ void FormHandlers::pickRow(int row)
         if (row >= form.list1ListCount())
             return;
         form.setList1ListIndex(row);
-        gameLogic.pick();
+        pickSelected();
     });
+}
+
+void FormHandlers::pickSelected()
+{
+    const Game::Phase phase = gameLogic.phase();
+    const std::int16_t picksBefore = gameLogic.state().pickCount;
+    gameLogic.pick();
+    if (gameLogic.state().pickCount == picksBefore)
+        return; // nothing was selected
+    switch (phase) {
+    case Game::Phase::FirstQuestion:
+        form.announce(std::string(FormTexts::Announcement::remainder) + form.text2(0));
+        break;
+    case Game::Phase::SecondQuestion:
+        form.announce(std::string(FormTexts::Announcement::remainder) + form.text2(1));
+        break;
+    case Game::Phase::Guess:
+        form.announce(form.text2(2));
+        break;
+    case Game::Phase::Over:
+        break; // the pick changed nothing on the form
+    }
 }

@@ -15,6 +15,10 @@
 //                                               } then List1_Click
 //   List1_Click             -> Game::pick on the selected item
 //
+// After a pick, "Провери" and "Чисти" the handlers announce what changed (the
+// remainder, the verdict, the divisor, a new game) for a screen reader; a pick that
+// changes nothing announces nothing.
+//
 // A run-time error inside any handler is reported through the surface in Bulgarian,
 // and the program goes on: nothing escapes into the toolkit's event loop.
 
@@ -45,6 +49,7 @@ public:
 
 private:
     void pickRow(int row);
+    void pickSelected();
     template<typename Work>
     void reportingErrors(Work work);
 

@@ -53,6 +53,10 @@ public:
     [[nodiscard]] virtual int list1ListIndex() const = 0;
     virtual void setList1ListIndex(int index) = 0;
 
+    // Tells a screen reader, without moving the focus, a short phrase saying what has
+    // just changed: the remainder shown, the verdict, the divisor, a new game.
+    virtual void announce(std::string_view phrase) = 0;
+
     // Tells the player, in the front end's usual way (a message box, an alert), that a
     // calculation failed. The program goes on after it.
     virtual void reportRunTimeError(std::string_view message) = 0;

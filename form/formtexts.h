@@ -63,17 +63,25 @@ inline constexpr std::string_view unexpectedError =
     "Възникна неочаквана грешка.\n"
     "Натиснете „Чисти“, за да започнете нова игра.";
 
-// Names for assistive technology: stable for the whole game and saying each
-// control's role, whatever the control shows at the moment.
+// For assistive technology. A control with a label on the form is named by that
+// label, so that what a screen reader says is what the form shows; what the control
+// is for goes into its description. The transcript box has no label and is named.
 namespace Accessible {
 inline constexpr std::string_view window = "Ровалин";
+inline constexpr std::string_view transcript = "Условие и решение";
 inline constexpr std::string_view list = "Числа за избор";
 inline constexpr std::string_view firstRemainder = "Остатък на първото число";
 inline constexpr std::string_view secondRemainder = "Остатък на второто число";
 inline constexpr std::string_view result = "Отговор";
-inline constexpr std::string_view transcript = "Условие и решение";
 inline constexpr std::string_view firstNumberLabel = "Първо число";
 inline constexpr std::string_view secondNumberLabel = "Второ число";
 } // namespace Accessible
+
+// What a screen reader is told after a pick, "Провери" and "Чисти": the remainder
+// ("Остатък 4"), the verdict and the divisor as the boxes show them, a new game.
+namespace Announcement {
+inline constexpr std::string_view remainder = "Остатък ";
+inline constexpr std::string_view newGame = "Нова игра";
+} // namespace Announcement
 
 } // namespace FormTexts

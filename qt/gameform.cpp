@@ -4,6 +4,7 @@
 #include "form/formdesign.h"
 #include "form/formtexts.h"
 #include "game/fractionsource.h"
+#include "qt/announcer.h"
 #include "qt/colourbutton.h"
 #include "qt/picklist.h"
 #include "qt/programicon.h"
@@ -119,26 +120,31 @@ void GameForm::buildControls()
         fillBackground(label, colour(FormDesign::labelBackground));
         label1[index] = label;
     }
+    // Labels are named by what they show; the title without its line break. The two
+    // number labels change to the picked numbers; what they stand for is described.
     label1[0]->setAccessibleName(QString::fromUtf8(FormTexts::programName));
-    // The two question labels change to the picked numbers; their names keep saying
-    // what they are.
-    label1[1]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::firstNumberLabel));
-    label1[2]->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::secondNumberLabel));
+    label1[1]->setAccessibleDescription(QString::fromUtf8(FormTexts::Accessible::firstNumberLabel));
+    label1[2]->setAccessibleDescription(QString::fromUtf8(FormTexts::Accessible::secondNumberLabel));
 
     list1 = new PickList(handlers, this);
     list1->setObjectName(QStringLiteral("List1"));
     list1->setGeometry(pixels(FormDesign::list1));
-    list1->setAccessibleName(QString::fromUtf8(FormTexts::Accessible::list));
+    // A list view takes no name from its label, so it is given the label's caption.
+    list1->setAccessibleName(QString::fromUtf8(FormTexts::choose));
+    list1->setAccessibleDescription(QString::fromUtf8(FormTexts::Accessible::list));
+    label1[4]->setBuddy(list1);
 
-    const std::array<std::string_view, 3> boxNames{FormTexts::Accessible::firstRemainder,
-                                                   FormTexts::Accessible::secondRemainder,
-                                                   FormTexts::Accessible::result};
+    // Each box is labelled by the label before it, and named by what that label shows.
+    const std::array<std::string_view, 3> boxPurposes{FormTexts::Accessible::firstRemainder,
+                                                      FormTexts::Accessible::secondRemainder,
+                                                      FormTexts::Accessible::result};
     for (std::size_t index = 0; index < text2Box.size(); ++index) {
         auto *box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("Text2_%1").arg(index));
         box->setGeometry(pixels(FormDesign::text2[index]));
         box->setReadOnly(true);
-        box->setAccessibleName(QString::fromUtf8(boxNames[index]));
+        box->setAccessibleDescription(QString::fromUtf8(boxPurposes[index]));
+        label1[index + 1]->setBuddy(box);
         // What the player types into the unlocked result box is its text from then on.
         connect(box, &QLineEdit::textEdited, this, [this, index](const QString &text) {
             text2Written[index] = text.toStdString();
@@ -160,6 +166,8 @@ void GameForm::buildControls()
                 [this, index] { handlers.Command1_Click(static_cast<int>(index)); });
         command1[index] = button;
     }
+
+    announcer = new Announcer(this);
 
     setTabOrder(text1Box, list1);
     setTabOrder(list1, text2Box[0]);
@@ -250,4 +258,9 @@ void GameForm::setList1ListIndex(int index)
 void GameForm::reportRunTimeError(std::string_view message)
 {
     reportError(QString::fromUtf8(message));
+}
+
+void GameForm::announce(std::string_view phrase)
+{
+    announcer->announce(QString::fromUtf8(phrase));
 }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+class Announcer;
 class ColourButton;
 class FractionSource;
 class PickList;
@@ -56,6 +57,7 @@ public:
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void announce(std::string_view phrase) override;
     void reportRunTimeError(std::string_view message) override;
 
 private:
@@ -69,6 +71,7 @@ private:
     std::array<QLineEdit *, 3> text2Box{};
     PickList *list1 = nullptr;
     std::array<ColourButton *, 2> command1{};
+    Announcer *announcer = nullptr;
 
     // The texts exactly as last written, CR LF included; the boxes show them with
     // plain line breaks.

@@ -100,6 +100,13 @@ void DomForm::setList1ListIndex(int index)
     }
 }
 
+void DomForm::announce(std::string_view phrase)
+{
+    // Setting the text replaces the region's text node even for the same phrase twice
+    // ("Нова игра" after "Нова игра"), so a screen reader hears it again.
+    page.announcement.set("textContent", std::string(phrase));
+}
+
 void DomForm::reportRunTimeError(std::string_view message)
 {
     val::global("window").call<void>("alert", std::string(message));

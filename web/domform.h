@@ -30,6 +30,7 @@ public:
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void announce(std::string_view phrase) override;
     void reportRunTimeError(std::string_view message) override;
 
     [[nodiscard]] const FormControls &controls() const noexcept { return page; }

@@ -17,6 +17,8 @@ struct FormControls
     emscripten::val text1;
     emscripten::val list1;
     std::array<emscripten::val, 2> command1;
+    // A polite live region, out of sight, for the phrases a screen reader announces.
+    emscripten::val announcement;
 };
 
 // Fills host (still hidden) with the form as designed. The controls that take the focus

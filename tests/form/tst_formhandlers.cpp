@@ -52,6 +52,14 @@ struct LoadedForm
 
 enum class Outcome { Unchanged, Solved, NewGame };
 
+QStringList phrases(const MemoryForm &form)
+{
+    QStringList texts;
+    for (const std::string &phrase : form.announced())
+        texts.append(QString::fromStdString(phrase));
+    return texts;
+}
+
 } // namespace
 
 class TestFormHandlers : public QObject
@@ -64,6 +72,8 @@ private slots:
     void captionNamesTheSite();
     void buttons_data();
     void buttons();
+    void picksAreAnnounced_data();
+    void picksAreAnnounced();
     void runTimeErrorIsReportedAndTheGameGoesOn_data();
     void runTimeErrorIsReportedAndTheGameGoesOn();
 };
@@ -99,18 +109,27 @@ void TestFormHandlers::buttons_data()
     QTest::addColumn<QStringList>("picks");
     QTest::addColumn<QList<int>>("pressed");
     QTest::addColumn<Outcome>("outcome");
+    QTest::addColumn<QStringList>("announced");
 
-    QTest::newRow("Провери before any pick") << QStringList{} << QList{0} << Outcome::Unchanged;
-    QTest::newRow("Провери after one pick") << QStringList{"25"} << QList{0} << Outcome::Unchanged;
-    QTest::newRow("Провери after two picks") << QStringList{"25", "52"} << QList{0} << Outcome::Solved;
-    QTest::newRow("Провери after the guess") << QStringList{"25", "52", "7"} << QList{0} << Outcome::Solved;
-    QTest::newRow("Провери twice") << QStringList{"25", "52"} << QList{0, 0} << Outcome::Solved;
-    QTest::newRow("Чисти at the start") << QStringList{} << QList{1} << Outcome::NewGame;
-    QTest::newRow("Чисти after one pick") << QStringList{"25"} << QList{1} << Outcome::NewGame;
-    QTest::newRow("Чисти after the solution") << QStringList{"25", "52"} << QList{0, 1} << Outcome::NewGame;
-    QTest::newRow("Чисти after the guess") << QStringList{"25", "52", "7"} << QList{1} << Outcome::NewGame;
-    QTest::newRow("a button index beyond the two") << QStringList{"25", "52"} << QList{2} << Outcome::Unchanged;
-    QTest::newRow("a negative button index") << QStringList{"25", "52"} << QList{-1} << Outcome::Unchanged;
+    QTest::newRow("Провери before any pick") << QStringList{} << QList{0} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("Провери after one pick") << QStringList{"25"} << QList{0} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("Провери after two picks")
+        << QStringList{"25", "52"} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
+    QTest::newRow("Провери after the guess")
+        << QStringList{"25", "52", "7"} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
+    QTest::newRow("Провери twice")
+        << QStringList{"25", "52"} << QList{0, 0} << Outcome::Solved << QStringList{"НОД = 7", "НОД = 7"};
+    QTest::newRow("Чисти at the start") << QStringList{} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+    QTest::newRow("Чисти after one pick")
+        << QStringList{"25"} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+    QTest::newRow("Чисти after the solution")
+        << QStringList{"25", "52"} << QList{0, 1} << Outcome::NewGame << QStringList{"НОД = 7", "Нова игра"};
+    QTest::newRow("Чисти after the guess")
+        << QStringList{"25", "52", "7"} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+    QTest::newRow("a button index beyond the two")
+        << QStringList{"25", "52"} << QList{2} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("a negative button index")
+        << QStringList{"25", "52"} << QList{-1} << Outcome::Unchanged << QStringList{};
 }
 
 void TestFormHandlers::buttons()
@@ -118,11 +137,13 @@ void TestFormHandlers::buttons()
     QFETCH(QStringList, picks);
     QFETCH(QList<int>, pressed);
     QFETCH(Outcome, outcome);
+    QFETCH(QStringList, announced);
     LoadedForm loaded;
     const MemoryForm &form = loaded.form;
     for (const QString &number : picks)
         loaded.pick(number);
     const int writesBefore = form.writeCount();
+    const auto announcedBefore = static_cast<qsizetype>(form.announced().size());
 
     for (const int index : pressed)
         loaded.handlers.Command1_Click(index);
@@ -153,7 +174,30 @@ void TestFormHandlers::buttons()
         QVERIFY(form.text1().empty());
         break;
     }
+    QCOMPARE(phrases(form).mid(announcedBefore), announced);
     QVERIFY(form.errors().empty());
+}
+
+void TestFormHandlers::picksAreAnnounced_data()
+{
+    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QStringList>("announced");
+
+    QTest::newRow("both remainders, then a right guess")
+        << QStringList{"25", "52", "7"} << QStringList{"Остатък 4", "Остатък 3", "Да 7"};
+    QTest::newRow("a wrong guess; a pick after the game says nothing")
+        << QStringList{"33", "60", "8", "9"} << QStringList{"Остатък 5", "Остатък 4", "Не"};
+    QTest::newRow("a remainder of 0") << QStringList{"21"} << QStringList{"Остатък 0"};
+}
+
+void TestFormHandlers::picksAreAnnounced()
+{
+    QFETCH(QStringList, picks);
+    QFETCH(QStringList, announced);
+    LoadedForm loaded;
+    for (const QString &number : picks)
+        loaded.pick(number);
+    QCOMPARE(phrases(loaded.form), announced);
 }
 
 void TestFormHandlers::runTimeErrorIsReportedAndTheGameGoesOn_data()

@@ -82,6 +82,11 @@ void MemoryForm::setList1ListIndex(int index)
     ++writes;
 }
 
+void MemoryForm::announce(std::string_view phrase)
+{
+    phrases.emplace_back(phrase);
+}
+
 void MemoryForm::reportRunTimeError(std::string_view message)
 {
     reported.emplace_back(message);

@@ -26,6 +26,7 @@ public:
     [[nodiscard]] std::string list1Item(int index) const override;
     [[nodiscard]] int list1ListIndex() const override;
     void setList1ListIndex(int index) override;
+    void announce(std::string_view phrase) override;
     void reportRunTimeError(std::string_view message) override;
 
     [[nodiscard]] const std::string &caption() const { return formCaption; }
@@ -34,6 +35,8 @@ public:
     [[nodiscard]] const std::vector<std::string> &items() const { return listItems; }
     // Counts every write, so a test can prove that a call changed nothing at all.
     [[nodiscard]] int writeCount() const { return writes; }
+    // The phrases announced to a screen reader, oldest first.
+    [[nodiscard]] const std::vector<std::string> &announced() const { return phrases; }
     // The run-time errors reported to the player, oldest first.
     [[nodiscard]] const std::vector<std::string> &errors() const { return reported; }
 
@@ -49,5 +52,6 @@ private:
     std::vector<std::string> listItems;
     int selected = -1;
     int writes = 0;
+    std::vector<std::string> phrases;
     std::vector<std::string> reported;
 };

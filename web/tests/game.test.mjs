@@ -7,7 +7,7 @@ import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 import { cppStringConstant } from './support/cppconstant.mjs';
-import { candidates, controls, expectedSolution, numbers, pick, readForm } from './support/rovalinform.mjs';
+import { accessibleNode, candidates, controls, expectedSolution, numbers, pick, readForm } from './support/rovalinform.mjs';
 
 const taskStatement = cppStringConstant('form/formtexts.h', 'taskStatement');
 const firstOffer = numbers(20, 49);
@@ -47,6 +47,9 @@ for (const origin of origins) {
       ({ page, errors } = await openPage(browser.context, address.url));
     };
     const assertNoPageErrors = () => assert.deepEqual(errors, []);
+    // What the live region holds in Chromium's accessibility tree.
+    const assertAnnounced = async (phrase) =>
+      assert.equal((await accessibleNode(page, 'announcement')).text, phrase);
 
     test('the page loads with a new game and the task statement', async () => {
       await load();
@@ -64,12 +67,14 @@ for (const origin of origins) {
       assert.match(form.boxes[0], /^(1?[0-9]|20)$/);
       assert.deepEqual(form.items, numbers(50, 99, (n) => n % 25 !== 0));
       assert.equal(form.selected, -1, 'the new list has nothing selected');
+      await assertAnnounced(`Остатък ${form.boxes[0]}`);
 
       await pick(page, 52);
       form = await readForm(page);
       assert.equal(form.secondNumber, '52');
       assert.match(form.boxes[1], /^(1?[0-9]|20)$/);
       assert.deepEqual(form.items, guessOffer);
+      await assertAnnounced(`Остатък ${form.boxes[1]}`);
       const questions = [
         { number: 25, remainder: Number(form.boxes[0]) },
         { number: 52, remainder: Number(form.boxes[1]) },
@@ -86,16 +91,19 @@ for (const origin of origins) {
       assert.equal(form.boxes[2], String(solution.divisor));
       assert.equal(form.resultLocked, true);
       for (const hidden of possible) assert.equal(solution.divisor % hidden, 0);
+      await assertAnnounced(`НОД = ${solution.divisor}`);
 
       const [guess, verdict] = possible.length === 1 ? [possible[0], `Да ${possible[0]}`] : [1, 'Не'];
       await pick(page, guess);
       form = await readForm(page);
       assert.equal(form.boxes[2], verdict);
+      await assertAnnounced(verdict);
       assert.equal(form.transcript, solution.lines.join('\n'));
 
       await controls(page).clear.focus();
       await page.keyboard.press(' ');
       assert.deepEqual(await readForm(page), freshGame(''));
+      await assertAnnounced('Нова игра');
       assertNoPageErrors();
     });
 

@@ -1,23 +1,44 @@
 // SPDX-License-Identifier: MIT
-// The form on the page as the player meets it: its controls found by their roles and
-// accessible names, what they show, and the player's moves.
+// The form on the page as the player meets it: its controls, named as on the form,
+// what they show, what a screen reader is told, and the player's moves.
 
 export function controls(page) {
-  const form = page.locator('#rovalin');
+  const byId = (id) => page.locator(`#${id}`);
   return {
-    form,
-    title: form.locator('.label').filter({ hasText: 'Ровалин' }),
-    choose: form.locator('.label').filter({ hasText: 'Изберете' }),
-    solution: form.locator('.label').filter({ hasText: 'Решение:' }),
-    firstNumber: page.getByRole('status', { name: 'Първо число', exact: true }),
-    secondNumber: page.getByRole('status', { name: 'Второ число', exact: true }),
-    list: page.getByRole('listbox', { name: 'Числа за избор', exact: true }),
-    boxes: ['Остатък на първото число', 'Остатък на второто число', 'Отговор'].map((name) =>
-      page.getByRole('textbox', { name, exact: true })),
-    transcript: page.getByRole('textbox', { name: 'Условие и решение', exact: true }),
-    check: page.getByRole('button', { name: 'Провери', exact: true }),
-    clear: page.getByRole('button', { name: 'Чисти', exact: true }),
+    form: page.locator('#rovalin'),
+    title: byId('Label1_0'),
+    choose: byId('Label1_4'),
+    solution: byId('Label1_3'),
+    firstNumber: byId('Label1_1'),
+    secondNumber: byId('Label1_2'),
+    list: byId('List1'),
+    boxes: ['Text2_0', 'Text2_1', 'Text2_2'].map(byId),
+    transcript: byId('Text1_0'),
+    check: byId('Command1_0'),
+    clear: byId('Command1_1'),
   };
+}
+
+// What Chromium's accessibility tree holds for the element with the given id: its
+// role, name and description, the ids of the labels that name it, and its text.
+export async function accessibleNode(page, id) {
+  const session = await page.context().newCDPSession(page);
+  try {
+    const { result } = await session.send('Runtime.evaluate', { expression: `document.getElementById('${id}')` });
+    const [node] = (await session.send('Accessibility.getPartialAXTree',
+      { objectId: result.objectId, fetchRelatives: false })).nodes;
+    const texts = await session.send('Accessibility.queryAXTree', { objectId: result.objectId, role: 'StaticText' });
+    const labelledBy = node.properties?.find((property) => property.name === 'labelledby');
+    return {
+      role: node.role?.value,
+      name: node.name?.value ?? '',
+      description: node.description?.value ?? '',
+      labelledBy: labelledBy?.value.relatedNodes.map((related) => related.idref) ?? [],
+      text: texts.nodes.map((text) => text.name?.value ?? '').join(''),
+    };
+  } finally {
+    await session.detach();
+  }
 }
 
 // Everything the game writes, as the page shows it.
