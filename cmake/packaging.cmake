@@ -2,12 +2,8 @@
 # Debian package of Rovalin, made with CPack: `cpack -G DEB` in the build directory.
 # Include this file from the top-level CMakeLists.txt after every install() rule.
 
-# The maintainer field. The project has no mailing address of its own, so the default
-# uses the reserved top-level domain .invalid (RFC 6761), which can never reach
-# anybody: it is a placeholder that keeps the field well-formed. Whoever builds
-# packages for distribution sets their own name and address here.
-set(ROVALIN_PACKAGE_MAINTAINER "The Rovalin developers <maintainers@rovalin.invalid>"
-    CACHE STRING "Maintainer field of the Debian package (Name <address>)")
+# The package's documents (manual pages, licence, changelog) and its maintainer,
+# ROVALIN_PACKAGE_MAINTAINER, are set up in data/CMakeLists.txt.
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rovalin)

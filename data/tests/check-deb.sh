@@ -4,15 +4,15 @@
 # checks its files and control fields, then starts the unpacked program offscreen
 # and expects it to paint its first frame and exit cleanly.
 #
-# check-deb.sh CPACK BUILD-DIR CONFIG BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION
-# (BINDIR, DATADIR and LICENSE-DIR relative to the install prefix, which is /usr.)
+# check-deb.sh CPACK BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
+# (BINDIR, DATADIR and DOC-DIR relative to the install prefix, which is /usr.)
 set -u
 
 if [ $# -ne 8 ]; then
-    echo "usage: $0 CPACK BUILD-DIR CONFIG BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION" >&2
+    echo "usage: $0 CPACK BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION" >&2
     exit 2
 fi
-cpack=$1 build=$2 config=$3 bindir=$4 datadir=$5 licdir=$6 srcdata=$7 version=$8
+cpack=$1 build=$2 config=$3 bindir=$4 datadir=$5 docdir=$6 srcdata=$7 version=$8
 
 # shellcheck source=common.sh
 . "$(dirname "$0")/common.sh"
@@ -21,6 +21,9 @@ require_tool dpkg-deb dpkg
 require_tool dpkg-shlibdeps dpkg-dev
 require_tool desktop-file-validate desktop-file-utils
 require_tool appstreamcli appstream
+require_tool man man-db
+require_tool lexgrog man-db
+require_tool dpkg-parsechangelog dpkg-dev
 require_tool timeout coreutils
 
 make_temp_dir
@@ -72,7 +75,7 @@ if ! dpkg-deb -x "$deb" "$root"; then
     echo "FAIL: dpkg-deb -x could not unpack ${deb##*/}" >&2
     exit 1
 fi
-check_tree "$root" "usr/$bindir" "usr/$datadir" "usr/$licdir" "$srcdata" "$version"
+check_tree "$root" "usr/$bindir" "usr/$datadir" "usr/$docdir" "$srcdata" "$version"
 if dpkg-deb -c "$deb" | awk '{ print $2 }' | grep -vqx 'root/root'; then
     fail "package has files not owned by root/root"
 fi

@@ -1,23 +1,26 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Installs the built project into a temporary prefix and checks the installed tree:
-# the binary, desktop entry, metainfo, icons and licence at their places, and the
-# desktop entry and metainfo accepted by their validators without any warning.
+# the binary, desktop entry, metainfo, icons, manual pages, licence and changelog
+# at their places, and each accepted by its checker without any warning.
 #
-# check-install.sh CMAKE BUILD-DIR CONFIG BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION
+# check-install.sh CMAKE BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
 set -u
 
 if [ $# -ne 8 ]; then
-    echo "usage: $0 CMAKE BUILD-DIR CONFIG BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION" >&2
+    echo "usage: $0 CMAKE BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION" >&2
     exit 2
 fi
-cmake=$1 build=$2 config=$3 bindir=$4 datadir=$5 licdir=$6 srcdata=$7 version=$8
+cmake=$1 build=$2 config=$3 bindir=$4 datadir=$5 docdir=$6 srcdata=$7 version=$8
 
 # shellcheck source=common.sh
 . "$(dirname "$0")/common.sh"
 
 require_tool desktop-file-validate desktop-file-utils
 require_tool appstreamcli appstream
+require_tool man man-db
+require_tool lexgrog man-db
+require_tool dpkg-parsechangelog dpkg-dev
 
 make_temp_dir
 prefix=$tmp/prefix
@@ -30,7 +33,7 @@ if ! "${install_cmd[@]}" >"$tmp/install.log" 2>&1; then
     exit 1
 fi
 
-check_tree "$prefix" "$bindir" "$datadir" "$licdir" "$srcdata" "$version"
+check_tree "$prefix" "$bindir" "$datadir" "$docdir" "$srcdata" "$version"
 
 # The metainfo as a build with ROVALIN_HOMEPAGE and ROVALIN_SCREENSHOT_URL writes it.
 # The addresses are samples in example.org, the domain reserved for examples.

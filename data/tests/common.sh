@@ -72,12 +72,34 @@ validate_metainfo() {
     fi
 }
 
-# check_tree ROOT BINDIR DATADIR LICENSE-DIR SOURCE-DATA-DIR VERSION
+# check_manual_page PAGE OPTIONS-HEADING PROGRAM: man reads PAGE without a warning,
+# lexgrog finds its NAME line (for whatis and apropos), and the options the page lists
+# under OPTIONS-HEADING are those that `PROGRAM --help` lists.
+check_manual_page() {
+    local page=$1 heading=$2 program=$3 out documented listed
+    out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
+    [ -z "$out" ] || fail "man --warnings on ${page#"$root"/}: $out"
+    LC_ALL=C.UTF-8 lexgrog "$page" >/dev/null ||
+        fail "lexgrog finds no NAME line in ${page#"$root"/}"
+    # Option tags as shown: "-h, --help" at the indentation of the section's text.
+    documented=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null | awk -v h="$heading" '
+        /^[^ ]/ { in_options = ($0 == h); next }
+        in_options && /^       -/ { sub(/^ +/, ""); sub(/  .*/, ""); print }' | sort)
+    listed=$(QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: "$program" --help 2>/dev/null |
+        sed -n 's/^  \(-.*\)/\1/p' | sed 's/  .*//' | sort)
+    if [ -z "$listed" ] || [ "$documented" != "$listed" ]; then
+        fail "${page#"$root"/} documents the options '${documented//$'\n'/; }'" \
+             "but rovalin --help lists '${listed//$'\n'/; }'"
+    fi
+}
+
+# check_tree ROOT BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
 # Checks an installed tree: every file at its place, the data files identical to the
-# sources, the PNG sizes and formats, the validators' verdicts, and that the desktop
-# entry, the metainfo, the icons and the binary refer to each other correctly.
+# sources, the PNG sizes and formats, the validators' verdicts, the manual pages and
+# the changelog, and that the desktop entry, the metainfo, the
+# icons and the binary refer to each other correctly.
 check_tree() {
-    local root=$1 bindir=$2 datadir=$3 licdir=$4 srcdata=$5 version=$6
+    local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
     local share=$root/$datadir
     local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
     desktop=$share/applications/$app_id.desktop
@@ -88,7 +110,8 @@ check_tree() {
     for f in "$root/$bindir/rovalin" "$desktop" "$metainfo" \
              "$icons/scalable/apps/$app_id.svg" \
              "$icons/32x32/apps/$app_id.png" "$icons/48x48/apps/$app_id.png" \
-             "$root/$licdir/LICENSE"; do
+             "$share/man/man1/rovalin.1.gz" "$share/man/bg/man1/rovalin.1.gz" \
+             "$root/$docdir/LICENSE" "$root/$docdir/changelog.gz"; do
         [ -s "$f" ] || fail "missing or empty: ${f#"$root"/}"
     done
     [ -x "$root/$bindir/rovalin" ] || fail "$bindir/rovalin is not executable"
@@ -101,7 +124,7 @@ check_tree() {
         src=$srcdata/${rel%%:*} dst=$share/${rel#*:}
         [ -f "$dst" ] && ! cmp -s "$src" "$dst" && fail "$dst differs from $src"
     done
-    if [ -f "$root/$licdir/LICENSE" ] && ! cmp -s "$srcdata/../LICENSE" "$root/$licdir/LICENSE"; then
+    if [ -f "$root/$docdir/LICENSE" ] && ! cmp -s "$srcdata/../LICENSE" "$root/$docdir/LICENSE"; then
         fail "installed LICENSE differs from the project's LICENSE"
     fi
 
@@ -128,6 +151,18 @@ check_tree() {
         fi
     fi
     [ -f "$metainfo" ] && validate_metainfo "$metainfo"
+
+    # The manual pages, English and Bulgarian, and the changelog of this version.
+    for entry in "man1:OPTIONS" "bg/man1:ОПЦИИ"; do
+        f=$share/man/${entry%%:*}/rovalin.1.gz
+        [ -f "$f" ] && [ -x "$root/$bindir/rovalin" ] &&
+            check_manual_page "$f" "${entry#*:}" "$root/$bindir/rovalin"
+    done
+    if [ -f "$root/$docdir/changelog.gz" ]; then
+        got=$(gzip -dc "$root/$docdir/changelog.gz" | dpkg-parsechangelog -l - -S Version 2>&1)
+        [ "$got" = "$version" ] ||
+            fail "changelog.gz: the latest entry is '$got', expected version $version"
+    fi
 
     # The pieces refer to each other.
     if [ -f "$desktop" ]; then
