@@ -2,7 +2,7 @@
 # Debian package of Rovalin, made with CPack: `cpack -G DEB` in the build directory.
 # Include this file from the top-level CMakeLists.txt after every install() rule.
 
-# The package's documents (manual pages, licence, changelog) and its maintainer,
+# The package's documents (manual pages, copyright, changelog) and its maintainer,
 # ROVALIN_PACKAGE_MAINTAINER, are set up in data/CMakeLists.txt.
 
 set(CPACK_GENERATOR DEB)

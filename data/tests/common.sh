@@ -72,6 +72,45 @@ validate_metainfo() {
     fi
 }
 
+# validate_copyright FILE LICENSE: FILE is in Debian's machine-readable copyright
+# format, every licence it names has its text, and the text of the Expat (MIT)
+# licence is the project's LICENSE. Uses Debian's own Python with python3-debian.
+validate_copyright() {
+    local out
+    if ! /usr/bin/python3 -c 'import debian.copyright' 2>/dev/null; then
+        fail "python3-debian is not installed: cannot check ${1##*/}"
+        return
+    fi
+    out=$(/usr/bin/python3 - "$1" "$2" 2>&1 <<'PYTHON'
+import sys
+from debian import copyright as dep5, deb822
+
+with open(sys.argv[1], encoding='utf-8') as f:
+    lines = f.readlines()
+with open(sys.argv[2], encoding='utf-8') as f:
+    project_license = f.read()
+try:
+    c = dep5.Copyright(lines, strict=True)
+except Exception as error:
+    sys.exit(f'not machine-readable: {error}')
+problems = []
+if c.header.format != 'https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/':
+    problems.append(f'Format is {c.header.format}')
+files = list(c.all_files_paragraphs())
+licenses = {p.license.synopsis: p.license.text for p in c.all_license_paragraphs()}
+if len(list(deb822.Deb822.iter_paragraphs(lines))) != 1 + len(files) + len(licenses):
+    problems.append('a paragraph is neither a Files nor a License paragraph')
+for p in files:
+    if not p.license.text and not licenses.get(p.license.synopsis):
+        problems.append(f'{" ".join(p.files)}: no text for licence {p.license.synopsis}')
+# LICENSE: title, blank line, copyright line, blank line, then the licence text.
+if licenses.get('Expat', '').strip() != project_license.split('\n', 4)[4].strip():
+    problems.append('the Expat text is not the text of LICENSE')
+sys.exit('\n'.join(problems) or None)
+PYTHON
+    ) || fail "${1##*/}: $out"
+}
+
 # check_manual_page PAGE OPTIONS-HEADING PROGRAM: man reads PAGE without a warning,
 # lexgrog finds its NAME line (for whatis and apropos), and the options the page lists
 # under OPTIONS-HEADING are those that `PROGRAM --help` lists.
@@ -95,8 +134,8 @@ check_manual_page() {
 
 # check_tree ROOT BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
 # Checks an installed tree: every file at its place, the data files identical to the
-# sources, the PNG sizes and formats, the validators' verdicts, the manual pages and
-# the changelog, and that the desktop entry, the metainfo, the
+# sources, the PNG sizes and formats, the validators' verdicts, the manual pages, the
+# copyright file and the changelog, and that the desktop entry, the metainfo, the
 # icons and the binary refer to each other correctly.
 check_tree() {
     local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
@@ -111,7 +150,7 @@ check_tree() {
              "$icons/scalable/apps/$app_id.svg" \
              "$icons/32x32/apps/$app_id.png" "$icons/48x48/apps/$app_id.png" \
              "$share/man/man1/rovalin.1.gz" "$share/man/bg/man1/rovalin.1.gz" \
-             "$root/$docdir/LICENSE" "$root/$docdir/changelog.gz"; do
+             "$root/$docdir/copyright" "$root/$docdir/changelog.gz"; do
         [ -s "$f" ] || fail "missing or empty: ${f#"$root"/}"
     done
     [ -x "$root/$bindir/rovalin" ] || fail "$bindir/rovalin is not executable"
@@ -124,9 +163,8 @@ check_tree() {
         src=$srcdata/${rel%%:*} dst=$share/${rel#*:}
         [ -f "$dst" ] && ! cmp -s "$src" "$dst" && fail "$dst differs from $src"
     done
-    if [ -f "$root/$docdir/LICENSE" ] && ! cmp -s "$srcdata/../LICENSE" "$root/$docdir/LICENSE"; then
-        fail "installed LICENSE differs from the project's LICENSE"
-    fi
+    [ -f "$root/$docdir/copyright" ] && ! cmp -s "$srcdata/copyright" "$root/$docdir/copyright" &&
+        fail "$docdir/copyright differs from $srcdata/copyright"
 
     # Icon sizes and formats: the 32x32 icon is an 8-bit palette image.
     for entry in "32x32:32 32 8 3" "48x48:48 48 8 6"; do
@@ -151,6 +189,8 @@ check_tree() {
         fi
     fi
     [ -f "$metainfo" ] && validate_metainfo "$metainfo"
+    [ -f "$root/$docdir/copyright" ] &&
+        validate_copyright "$root/$docdir/copyright" "$srcdata/../LICENSE"
 
     # The manual pages, English and Bulgarian, and the changelog of this version.
     for entry in "man1:OPTIONS" "bg/man1:ОПЦИИ"; do
