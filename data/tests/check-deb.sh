@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
-# Builds the Debian package with CPack into a temporary directory, unpacks it and
-# checks its files and control fields, then starts the unpacked program offscreen
-# and expects it to paint its first frame and exit cleanly.
+# Builds the Debian package with CPack into a temporary directory, has Debian's
+# package checker lintian check it, unpacks it and checks its files and control
+# fields, then starts the unpacked program offscreen and expects it to paint its
+# first frame and exit cleanly.
 #
 # check-deb.sh CPACK BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
 # (BINDIR, DATADIR and DOC-DIR relative to the install prefix, which is /usr.)
@@ -19,6 +20,7 @@ cpack=$1 build=$2 config=$3 bindir=$4 datadir=$5 docdir=$6 srcdata=$7 version=$8
 
 require_tool dpkg-deb dpkg
 require_tool dpkg-shlibdeps dpkg-dev
+require_tool lintian lintian
 require_tool desktop-file-validate desktop-file-utils
 require_tool appstreamcli appstream
 require_tool man man-db
@@ -49,6 +51,22 @@ echo "package: ${deb##*/}"
 arch=$(dpkg --print-architecture)
 [ "${deb##*/}" = "rovalin_${version}_${arch}.deb" ] ||
     fail "package file is ${deb##*/}, expected the Debian name rovalin_${version}_${arch}.deb"
+
+# Debian's package checker, with its informational and pedantic tags shown: no error,
+# no warning, and none of the hardening-* tags, which are only informational. Only
+# optimised builds are hardened (cmake/hardening.cmake), so a package made from a
+# debug or sanitizer build is spared the last. lintian exits 0 after warnings and
+# informational tags, so its output is checked as well.
+unwanted='^[EW]: '
+case $config in
+    Release|RelWithDebInfo) unwanted+='\|: hardening-' ;;
+esac
+lintian_out=$(lintian -I --pedantic "$deb" 2>"$tmp/lintian.err") rc=$?
+echo "$lintian_out"
+if [ $rc -ne 0 ] || grep -q "$unwanted" <<<"$lintian_out"; then
+    cat "$tmp/lintian.err" >&2
+    fail "lintian (exit $rc) reports errors, warnings or missing hardening in ${deb##*/}"
+fi
 
 # Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
