@@ -16,14 +16,6 @@
 
 namespace {
 
-std::vector<std::string> numbers(int first, int last)
-{
-    std::vector<std::string> texts;
-    for (int number = first; number <= last; ++number)
-        texts.push_back(std::to_string(number));
-    return texts;
-}
-
 // A loaded form whose first game hides 7 and whose second hides 11.
 struct LoadedForm
 {
@@ -83,7 +75,7 @@ void TestFormHandlers::loadingStartsTheFirstGame()
     LoadedForm loaded;
     QCOMPARE(loaded.form.caption(), FormTexts::caption(AppInfo::siteAddress));
     QCOMPARE(loaded.handlers.game().state().hiddenNumber, 7);
-    QCOMPARE(loaded.form.items(), numbers(20, 49));
+    QCOMPARE(loaded.form.items(), MemoryForm::numberTexts(20, 49));
     QCOMPARE(loaded.form.label1Caption(1), "Число 1:");
     QVERIFY(loaded.form.errors().empty());
 }
@@ -164,7 +156,7 @@ void TestFormHandlers::buttons()
     case Outcome::NewGame:
         QCOMPARE(state.hiddenNumber, 11);
         QCOMPARE(state.pickCount, 0);
-        QCOMPARE(form.items(), numbers(20, 49));
+        QCOMPARE(form.items(), MemoryForm::numberTexts(20, 49));
         QCOMPARE(form.list1ListIndex(), -1);
         QCOMPARE(form.label1Caption(1), "Число 1:");
         QCOMPARE(form.label1Caption(2), "Число 2:");

@@ -8,14 +8,6 @@
 
 namespace {
 
-std::vector<std::string> numbers(int first, int last)
-{
-    std::vector<std::string> texts;
-    for (int number = first; number <= last; ++number)
-        texts.push_back(std::to_string(number));
-    return texts;
-}
-
 std::vector<std::string> secondList(const std::vector<int> &leftOut)
 {
     std::vector<std::string> texts;
@@ -56,7 +48,7 @@ void TestGame::newGameResetsTheForm()
     GameFixture fixture(7);
     const MemoryForm &form = fixture.form;
 
-    QCOMPARE(form.items(), numbers(20, 49));
+    QCOMPARE(form.items(), MemoryForm::numberTexts(20, 49));
     QCOMPARE(form.list1ListIndex(), -1);
     for (int box = 0; box <= 2; ++box)
         QVERIFY(form.text2(box).empty());
@@ -86,7 +78,7 @@ void TestGame::typicalGame()
     QVERIFY(fixture.pick(52));
     QCOMPARE(form.label1Caption(2), "52");
     QCOMPARE(form.text2(1), "3");
-    QCOMPARE(form.items(), numbers(1, 30));
+    QCOMPARE(form.items(), MemoryForm::numberTexts(1, 30));
     QCOMPARE(form.list1ListIndex(), -1);
     QCOMPARE(fixture.game.state().secondNumber, 52);
 
@@ -100,7 +92,7 @@ void TestGame::typicalGame()
 
     QVERIFY(fixture.pick(7));
     QCOMPARE(form.text2(2), "Да 7");
-    QCOMPARE(form.items(), numbers(1, 30));
+    QCOMPARE(form.items(), MemoryForm::numberTexts(1, 30));
     QCOMPARE(form.list1Item(form.list1ListIndex()), "7");
     QCOMPARE(fixture.game.phase(), Game::Phase::Over);
 }
@@ -112,7 +104,7 @@ void TestGame::wrongGuess()
     QVERIFY(fixture.pick(52));
     QVERIFY(fixture.pick(8));
     QCOMPARE(fixture.form.text2(2), "Не");
-    QCOMPARE(fixture.form.items(), numbers(1, 30));
+    QCOMPARE(fixture.form.items(), MemoryForm::numberTexts(1, 30));
     QCOMPARE(fixture.form.list1Item(fixture.form.list1ListIndex()), "8");
 }
 

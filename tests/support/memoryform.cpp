@@ -97,6 +97,14 @@ const std::string &MemoryForm::label1Caption(int index) const
     return labels.at(static_cast<std::size_t>(index));
 }
 
+std::vector<std::string> MemoryForm::numberTexts(int first, int last)
+{
+    std::vector<std::string> texts;
+    for (int number = first; number <= last; ++number)
+        texts.push_back(std::to_string(number));
+    return texts;
+}
+
 bool MemoryForm::selectItem(std::string_view text)
 {
     const auto found = std::find(listItems.begin(), listItems.end(), text);

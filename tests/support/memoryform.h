@@ -40,6 +40,9 @@ public:
     // The run-time errors reported to the player, oldest first.
     [[nodiscard]] const std::vector<std::string> &errors() const { return reported; }
 
+    // The items of a list that offers first to last, as the game writes them.
+    [[nodiscard]] static std::vector<std::string> numberTexts(int first, int last);
+
     // The user selects the item showing text; false when no item shows it.
     bool selectItem(std::string_view text);
 
