@@ -91,9 +91,10 @@ FormControls buildForm(val host)
 
     place(host, {0, 0, Design::clientWidth, Design::clientHeight});
     host["style"].set("backgroundColor", cssColour(Design::formBackground));
-    // The bundled Liberation Serif has the same metrics as Times New Roman.
-    host["style"].set("fontFamily",
-                      '"' + std::string(Design::fontFamily) + R"(", "Liberation Serif", serif)");
+    // Liberation Serif has the same metrics as Times New Roman; the page brings it, cut
+    // down and renamed Rovalin Serif, for systems that have neither.
+    host["style"].set("fontFamily", '"' + std::string(Design::fontFamily)
+                                        + R"(", "Liberation Serif", "Rovalin Serif", serif)");
     host["style"].set("fontSize", std::to_string(Design::fontPointSize) + "pt");
     setAttribute(host, "aria-label", Names::window);
 

@@ -27,14 +27,14 @@ test('the page is compiled from the sources in game/, not from a copy', () => {
 
 test('the page folder holds the page, its font and the font\'s licence, nothing else', () => {
   assert.deepEqual(readdirSync(pageDirectory).sort(), [
-    'LiberationSerif-LICENSE.txt',
-    'LiberationSerif-Regular.ttf',
+    'RovalinSerif-LICENSE.txt',
+    'RovalinSerif-Regular.woff2',
     'index.html',
     'rovalin.css',
     'rovalin.js',
   ]);
-  assert.match(readFileSync(path.join(pageDirectory, 'LiberationSerif-LICENSE.txt'), 'utf8'),
-    /SIL Open Font License,?\s+Version 1\.1/);
+  assert.match(readFileSync(path.join(pageDirectory, 'RovalinSerif-LICENSE.txt'), 'utf8'),
+    /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched.
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
   assert.match(html, /<script src="rovalin\.js"><\/script>/);

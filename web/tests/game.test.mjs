@@ -6,6 +6,7 @@ import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
+import { fontsDrawing, textsShown } from './support/pagefont.mjs';
 import { cppStringConstant } from './support/cppconstant.mjs';
 import { accessibleNode, candidates, controls, expectedSolution, numbers, pick, readForm } from './support/rovalinform.mjs';
 
@@ -61,6 +62,7 @@ for (const origin of origins) {
 
     test('a typical game: two questions, the solution, the guess, then "Чисти"', async () => {
       await load();
+      const shownAtStart = await textsShown(page);
       await pick(page, 25);
       let form = await readForm(page);
       assert.equal(form.firstNumber, '25');
@@ -99,6 +101,10 @@ for (const origin of origins) {
       assert.equal(form.boxes[2], verdict);
       await assertAnnounced(verdict);
       assert.equal(form.transcript, solution.lines.join('\n'));
+
+      // The page's font has every character the game has shown: none is drawn by another.
+      const shown = [...shownAtStart, ...await textsShown(page)].join('\n');
+      assert.deepEqual(await fontsDrawing(page, shown), [{ familyName: 'Rovalin Serif', isCustomFont: true }]);
 
       await controls(page).clear.focus();
       await page.keyboard.press(' ');

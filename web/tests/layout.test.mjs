@@ -102,9 +102,9 @@ for (const origin of origins) {
         const style = getComputedStyle(element);
         return [style.fontFamily, style.fontSize];
       });
-      assert.deepEqual(font, ['"Times New Roman", "Liberation Serif", serif', '16px']);
+      assert.deepEqual(font, ['"Times New Roman", "Liberation Serif", "Rovalin Serif", serif', '16px']);
       const bundled = await page.evaluate(async () => {
-        const faces = await document.fonts.load('12pt "Liberation Serif"');
+        const faces = await document.fonts.load('12pt "Rovalin Serif"');
         return faces.map((face) => face.status);
       });
       assert.deepEqual(bundled, ['loaded']);
