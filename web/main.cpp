@@ -2,6 +2,7 @@
 // The page's entry point: builds the form into the page's host element, hands the
 // controls' events to the form's handlers and loads the form.
 
+#include "web/pagefit.h"
 #include "web/webfront.h"
 
 #include <emscripten/bind.h>
@@ -38,6 +39,12 @@ void list1KeyDown(const val &event)
     front().list1KeyDown(event);
 }
 
+// The window's resize listener; the event tells nothing the fitting needs.
+void windowResize(const val & /*event*/)
+{
+    fitToWindow(front().controls().form);
+}
+
 // How many picks the current game has counted: the one part of the game's state the
 // page does not show, read by scripts (the page's tests) to tell a pick that changes
 // nothing on the form from no pick at all.
@@ -63,6 +70,7 @@ EMSCRIPTEN_BINDINGS(rovalin)
     emscripten::function("command1Click", &command1Click);
     emscripten::function("list1MouseDown", &list1MouseDown);
     emscripten::function("list1KeyDown", &list1KeyDown);
+    emscripten::function("windowResize", &windowResize);
     emscripten::function("pickCount", &pickCount);
 }
 
@@ -76,6 +84,9 @@ int main()
     // the browser raises by rules of its own, are not listened to.
     listen(controls.list1, "mousedown", val::module_property("list1MouseDown"));
     listen(controls.list1, "keydown", val::module_property("list1KeyDown"));
+    // The form fills the window whatever its size, and again after every change of it.
+    fitToWindow(controls.form);
+    listen(val::global("window"), "resize", val::module_property("windowResize"));
     page.formLoad();
     return 0;
 }

@@ -39,6 +39,8 @@ test('the page folder holds the page, its font and the font\'s licence, nothing 
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
   assert.match(html, /<script src="rovalin\.js"><\/script>/);
   assert.doesNotMatch(html, /type="module"|https?:/);
+  // The form is fitted to the window, but a pinch or the browser's zoom still zooms.
+  assert.doesNotMatch(html, /user-scalable|maximum-scale/);
   assert.match(readFileSync(path.join(pageDirectory, 'rovalin.js'), 'utf8'),
     /"data:application\/octet-stream;base64,AGFzbQ/);
 });

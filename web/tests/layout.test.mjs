@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The form as designed: every control's place and size (in CSS pixels, within 1 px),
+// The form as designed: every control's place and size (in design pixels, within 1 px,
+// whatever the scale the form is shown at),
 // the colours, the font, the names screen readers announce and the Tab order.
 
 import { after, before, describe, test } from 'node:test';
@@ -73,9 +74,11 @@ for (const origin of origins) {
     test('every control sits where the design puts it', async () => {
       const form = byName(page);
       const origin = await form.form.boundingBox();
+      // The form is scaled as a whole to the window; its transform tells by how much.
+      const scale = await form.form.evaluate((element) => new DOMMatrix(getComputedStyle(element).transform).a);
       for (const [name, left, top, width, height] of geometry) {
         const box = await form[name].boundingBox();
-        const actual = [box.x - origin.x, box.y - origin.y, box.width, box.height];
+        const actual = [box.x - origin.x, box.y - origin.y, box.width, box.height].map((value) => value / scale);
         const expected = [left, top, width, height];
         assert.ok(actual.every((value, at) => Math.abs(value - expected[at]) <= 1),
           `${name} at ${actual}, designed at ${expected}`);

@@ -24,7 +24,9 @@ const chromiumArguments = [
   '--disable-sync',
 ];
 
-export async function launchBrowser() {
+// device: the screen to emulate, as playwright's viewport, deviceScaleFactor, isMobile
+// and hasTouch; a desktop window of 800 x 600 by default.
+export async function launchBrowser(device = {}) {
   const profile = await mkdtemp(path.join(os.tmpdir(), 'rovalin-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
@@ -33,6 +35,7 @@ export async function launchBrowser() {
     // A headless browser hides scroll bars unless told not to; the list needs its own.
     ignoreDefaultArgs: ['--hide-scrollbars'],
     viewport: { width: 800, height: 600 },
+    ...device,
   });
   return {
     context,
