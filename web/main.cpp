@@ -39,6 +39,11 @@ void list1KeyDown(const val &event)
     front().list1KeyDown(event);
 }
 
+void list1TouchEnd(const val &event)
+{
+    front().list1TouchEnd(event);
+}
+
 // The window's resize listener; the event tells nothing the fitting needs.
 void windowResize(const val & /*event*/)
 {
@@ -70,6 +75,7 @@ EMSCRIPTEN_BINDINGS(rovalin)
     emscripten::function("command1Click", &command1Click);
     emscripten::function("list1MouseDown", &list1MouseDown);
     emscripten::function("list1KeyDown", &list1KeyDown);
+    emscripten::function("list1TouchEnd", &list1TouchEnd);
     emscripten::function("windowResize", &windowResize);
     emscripten::function("pickCount", &pickCount);
 }
@@ -80,9 +86,12 @@ int main()
     const FormControls &controls = page.controls();
     listen(controls.command1[0], "click", boundTo("command1Click", 0));
     listen(controls.command1[1], "click", boundTo("command1Click", 1));
-    // Only the player's presses and keys can pick; the list's change events, which
-    // the browser raises by rules of its own, are not listened to.
+    // Only the player's presses, taps and keys can pick; the list's change events,
+    // which the browser raises by rules of its own, are not listened to. A tap on the
+    // list box brings no mouse events: the browser selects on it by itself, so the end
+    // of the touch is where the page tells a tap from a swipe.
     listen(controls.list1, "mousedown", val::module_property("list1MouseDown"));
+    listen(controls.list1, "touchend", val::module_property("list1TouchEnd"));
     listen(controls.list1, "keydown", val::module_property("list1KeyDown"));
     // The form fills the window whatever its size, and again after every change of it.
     fitToWindow(controls.form);

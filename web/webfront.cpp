@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -52,6 +53,16 @@ PickRule::Key ruleKey(const std::string &name)
     return characters == 1 ? PickRule::Key::Character : PickRule::Key::Other;
 }
 
+// A second tap this soon after the first and this close to it (in CSS pixels)
+// completes a double tap, as a second click does a double click.
+constexpr double doubleTapMilliseconds = 500.0;
+constexpr double doubleTapDistance = 24.0;
+
+bool isOption(const val &element)
+{
+    return element["tagName"].as<std::string>() == "OPTION";
+}
+
 // How many whole options the list box shows at once.
 int rowsInView(const val &list)
 {
@@ -85,19 +96,46 @@ void WebFront::command1Click(int index)
 
 void WebFront::list1MouseDown(const val &event)
 {
-    const val &list = form.controls().list1;
     const val target = event["target"];
-    int row = -1;
-    if (target["tagName"].as<std::string>() == "OPTION")
-        row = target["index"].as<int>();
-    else if (event["offsetX"].as<double>() >= list["clientWidth"].as<double>())
+    if (!isOption(target)
+        && event["offsetX"].as<double>() >= form.controls().list1["clientWidth"].as<double>()) {
         return; // the scroll bar: the browser scrolls the list
+    }
     // The browser's own list box would select on the press and again while dragging;
-    // the handlers decide instead, and the list still takes the focus.
+    // the handlers decide instead.
     event.call<void>("preventDefault");
-    list.call<void>("focus");
-    const int clickCount = std::max(event["detail"].as<int>(), 1);
-    handlers.List1_MouseDown({ruleButton(event["button"].as<int>()), clickCount, row});
+    pressList(target, event["button"].as<int>(), std::max(event["detail"].as<int>(), 1));
+}
+
+void WebFront::list1TouchEnd(const val &event)
+{
+    // Once a finger moves beyond a tap, the browser scrolls (or zooms) with it and makes
+    // the touch's end uncancelable; another finger still down makes it no tap either.
+    if (!event["cancelable"].as<bool>() || event["touches"]["length"].as<int>() > 0)
+        return;
+    const val target = event["target"];
+    if (!isOption(target))
+        return; // the empty area or the scroll bar: no item, the browser's own
+    // A tap's end: the browser's list box would select the item by its own rules.
+    event.call<void>("preventDefault");
+    const val touch = event["changedTouches"][0];
+    const Tap tap{event["timeStamp"].as<double>(), touch["clientX"].as<double>(),
+                  touch["clientY"].as<double>(), 1};
+    if (tap.time - lastTap.time <= doubleTapMilliseconds
+        && std::hypot(tap.x - lastTap.x, tap.y - lastTap.y) <= doubleTapDistance) {
+        lastTap = {tap.time, tap.x, tap.y, lastTap.count + 1};
+    } else {
+        lastTap = tap;
+    }
+    pressList(target, 0, lastTap.count);
+}
+
+void WebFront::pressList(const val &target, int button, int clickCount)
+{
+    // A press gives the list the focus, as the browser's list box would.
+    form.controls().list1.call<void>("focus");
+    const int row = isOption(target) ? target["index"].as<int>() : -1;
+    handlers.List1_MouseDown({ruleButton(button), clickCount, row});
 }
 
 void WebFront::list1KeyDown(const val &event)

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The page on a classroom's screens, emulated in Chromium: the whole form, scaled as a
 // whole to fill the screen and centred, before and after the screen turns or the
-// window changes size.
+// window changes size; and on touch screens, what a finger on the list does.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
+import { controls, readForm } from './support/rovalinform.mjs';
 
 // [screen, emulated device, what happens to it next, the viewport after that]
 const screens = [
@@ -45,6 +46,44 @@ function assertFilledAndWhole({ form, viewport, scrolling }, what) {
     && Math.abs(form.top - (viewport.height - form.bottom)) <= 1, `${where}, not centred`);
 }
 
+// A finger moved along the list from one point to another, in ten steps.
+async function swipe(page, from, to) {
+  const devtools = await page.context().newCDPSession(page);
+  const at = (step) => [{ x: from.x + ((to.x - from.x) * step) / 10, y: from.y + ((to.y - from.y) * step) / 10 }];
+  await devtools.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: at(0) });
+  for (let step = 1; step <= 10; ++step) {
+    await devtools.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: at(step) });
+  }
+  await devtools.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await devtools.detach();
+}
+
+async function centre(locator) {
+  const box = await locator.boundingBox();
+  return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+}
+
+const item = (page, text) => controls(page).list.getByRole('option', { name: text, exact: true });
+
+// [gesture on a new game's list, what the finger does, the number it picks or null]
+const gestures = [
+  ['a tap on an item picks it', async (page) => {
+    const { x, y } = await centre(item(page, '25'));
+    await page.touchscreen.tap(x, y);
+  }, '25'],
+  ['a double tap picks once', async (page) => {
+    const { x, y } = await centre(item(page, '24'));
+    await page.touchscreen.tap(x, y);
+    await page.touchscreen.tap(x, y);
+  }, '24'],
+  ['a swipe scrolls the list and picks nothing', async (page) => {
+    const list = await controls(page).list.boundingBox();
+    const x = list.x + list.width / 3;
+    await swipe(page, { x, y: list.y + list.height * 0.8 }, { x, y: list.y + list.height * 0.2 });
+    await page.waitForFunction(() => document.querySelector('#rovalin select').scrollTop > 0);
+  }, null],
+];
+
 for (const [name, device, change, changedViewport] of screens) {
   describe(`on a ${name} (${device.viewport.width} × ${device.viewport.height})`, () => {
     let browser;
@@ -70,5 +109,17 @@ for (const [name, device, change, changedViewport] of screens) {
       assert.deepEqual(errors, []);
       await page.close();
     });
+
+    for (const [gesture, play, picks] of device.hasTouch ? gestures : []) {
+      test(gesture, async () => {
+        const { page, errors } = await openPage(browser.context, address.url);
+        await play(page);
+        const pickCount = await page.evaluate(() => Module.pickCount());
+        const form = await readForm(page);
+        assert.deepEqual([pickCount, form.firstNumber], picks === null ? [0, 'Число 1:'] : [1, picks]);
+        assert.deepEqual(errors, []);
+        await page.close();
+      });
+    }
   });
 }
