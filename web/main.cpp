@@ -2,6 +2,7 @@
 // The page's entry point: builds the form into the page's host element, hands the
 // controls' events to the form's handlers and loads the form.
 
+#include "web/offline.h"
 #include "web/pagefit.h"
 #include "web/webfront.h"
 
@@ -97,5 +98,6 @@ int main()
     fitToWindow(controls.form);
     listen(val::global("window"), "resize", val::module_property("windowResize"));
     page.formLoad();
+    keepOfflineCopy();
     return 0;
 }

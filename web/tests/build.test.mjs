@@ -25,14 +25,23 @@ test('the page is compiled from the sources in game/, not from a copy', () => {
   assert.match(pageLink ?? '', /game\/librovalin_game\.a/, 'the page links the game library');
 });
 
-test('the page folder holds the page, its font and the font\'s licence, nothing else', () => {
+test('the page folder holds the page, its font and the font\'s licence, its icons and its offline copy, nothing else', () => {
   assert.deepEqual(readdirSync(pageDirectory).sort(), [
     'RovalinSerif-LICENSE.txt',
     'RovalinSerif-Regular.woff2',
     'index.html',
+    'rovalin-32.png',
+    'rovalin-48.png',
     'rovalin.css',
     'rovalin.js',
+    'rovalin.svg',
+    'rovalin.webmanifest',
+    'serviceworker.js',
   ]);
+  // The service worker keeps a copy of every other file, so that all of them are there offline.
+  const worker = readFileSync(path.join(pageDirectory, 'serviceworker.js'), 'utf8');
+  const kept = JSON.parse(worker.match(/const files = (\[.*\]);/)[1].replaceAll("'", '"'));
+  assert.deepEqual(kept.sort(), readdirSync(pageDirectory).filter((name) => name !== 'serviceworker.js').sort());
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinSerif-LICENSE.txt'), 'utf8'),
     /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched.

@@ -24,9 +24,10 @@ const chromiumArguments = [
   '--disable-sync',
 ];
 
-// device: the screen to emulate, as playwright's viewport, deviceScaleFactor, isMobile
-// and hasTouch; a desktop window of 800 x 600 by default.
-export async function launchBrowser(device = {}) {
+// options: playwright's browser context options to add, such as the screen to emulate
+// (viewport, deviceScaleFactor, isMobile, hasTouch); a desktop window of 800 x 600 by
+// default.
+export async function launchBrowser(options = {}) {
   const profile = await mkdtemp(path.join(os.tmpdir(), 'rovalin-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
     executablePath: '/usr/bin/chromium',
@@ -35,7 +36,7 @@ export async function launchBrowser(device = {}) {
     // A headless browser hides scroll bars unless told not to; the list needs its own.
     ignoreDefaultArgs: ['--hide-scrollbars'],
     viewport: { width: 800, height: 600 },
-    ...device,
+    ...options,
   });
   return {
     context,

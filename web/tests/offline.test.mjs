@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The page as an app: served over HTTP, Chromium can install it, and once it has been
+// opened it starts and plays with the network cut. (Opened from disk it registers no
+// service worker; the other tests play it that way.)
+
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+
+import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
+import { cppStringConstant } from './support/cppconstant.mjs';
+import { pick, readForm } from './support/rovalinform.mjs';
+
+test('served over http, the page installs as an app with its Bulgarian name, in a window of its own', async () => {
+  const address = await pageAddress('http');
+  const browser = await launchBrowser();
+  try {
+    const { page } = await openPage(browser.context, address.url);
+    const devtools = await page.context().newCDPSession(page);
+    const { installabilityErrors } = await devtools.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installabilityErrors, []);
+    const { data } = await devtools.send('Page.getAppManifest');
+    const manifest = JSON.parse(data);
+    assert.deepEqual([manifest.name, manifest.lang, manifest.display],
+      [cppStringConstant('form/formtexts.h', 'programName'), 'bg', 'standalone']);
+  } finally {
+    await browser.close();
+    await address.close();
+  }
+});
+
+test('after the first visit over http, the page starts and plays with the network cut', async () => {
+  const address = await pageAddress('http');
+  const browser = await launchBrowser();
+  try {
+    const { page, errors } = await openPage(browser.context, address.url);
+    const warnings = [];
+    page.on('console', (message) => warnings.push(message.text()));
+    await page.waitForFunction(() => navigator.serviceWorker?.controller != null);
+    await address.close();
+    await browser.context.setOffline(true);
+    await page.reload();
+    await page.locator('#rovalin').waitFor({ state: 'visible' });
+    await pick(page, 25);
+    assert.deepEqual([(await readForm(page)).firstNumber, await page.evaluate(() => Module.pickCount())], ['25', 1]);
+    const font = await page.evaluate(async () => (await document.fonts.load('12pt "Rovalin Serif"')).map((face) => face.status));
+    assert.deepEqual(font, ['loaded']);
+    assert.deepEqual([warnings, errors], [[], []]);
+  } finally {
+    await browser.close();
+    await address.close();
+  }
+});
