@@ -76,7 +76,8 @@ std::optional<int> rowPickedBy(const KeyPress &key, const FormSurface &form)
     if (key.key == Key::Character && !key.character.empty()) {
         row = searched(key.character, form);
     } else if (moves(key.key)) {
-        const int page = std::max(key.rowsInView - 1, 1);
+        const int rowsInView = key.rowHeight > 0 ? key.viewHeight / key.rowHeight : 1;
+        const int page = std::max(rowsInView - 1, 1);
         const int last = count - 1;
         row = std::clamp(landing(key.key, selected, last, page), 0, last);
     }

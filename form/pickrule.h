@@ -55,8 +55,10 @@ struct KeyPress
     std::string_view character;
     // Ctrl, Alt or Meta held down: such keys are the toolkit's shortcuts, never picks.
     bool commandModifier = false;
-    // How many whole items the list shows at once; Page Down and Page Up move by it.
-    int rowsInView = 1;
+    // The height of the list's view and of one of its rows, in the toolkit's units (0
+    // for an empty list): Page Down and Page Up move by the whole rows in view less one.
+    int viewHeight = 0;
+    int rowHeight = 0;
 };
 
 // The item a press picks, if any.

@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include <algorithm>
-
 namespace {
 
 PickRule::Button ruleButton(Qt::MouseButton button)
@@ -66,12 +64,6 @@ int PickList::selectedRow() const
     return rows.isEmpty() ? -1 : rows.constFirst().row();
 }
 
-int PickList::rowsInView() const
-{
-    const int rowHeight = sizeHintForRow(0);
-    return rowHeight > 0 ? std::max(viewport()->height() / rowHeight, 1) : 1;
-}
-
 void PickList::press(QMouseEvent *event, int clickCount)
 {
     event->accept();
@@ -115,7 +107,7 @@ void PickList::keyPressEvent(QKeyEvent *event)
         key = PickRule::Key::Character;
     const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     const PickRule::KeyPress press{key, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
-                                   command, rowsInView()};
+                                   command, viewport()->height(), sizeHintForRow(0)};
     if (handlers.List1_KeyDown(press))
         event->accept();
     else

@@ -19,8 +19,6 @@ public:
 
     // The selected row, -1 when nothing is selected.
     [[nodiscard]] int selectedRow() const;
-    // How many whole rows the list shows at once.
-    [[nodiscard]] int rowsInView() const;
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

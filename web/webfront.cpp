@@ -63,14 +63,11 @@ bool isOption(const val &element)
     return element["tagName"].as<std::string>() == "OPTION";
 }
 
-// How many whole options the list box shows at once.
-int rowsInView(const val &list)
+// The height of one option of the list box, 0 when it has none.
+int rowHeight(const val &list)
 {
     const val first = list["options"][0];
-    if (first.isUndefined())
-        return 1;
-    const int rowHeight = first["offsetHeight"].as<int>();
-    return rowHeight > 0 ? std::max(list["clientHeight"].as<int>() / rowHeight, 1) : 1;
+    return first.isUndefined() ? 0 : first["offsetHeight"].as<int>();
 }
 
 } // namespace
@@ -142,7 +139,8 @@ void WebFront::list1KeyDown(const val &event)
 {
     const auto name = event["key"].as<std::string>();
     const bool command = event["ctrlKey"].as<bool>() || event["altKey"].as<bool>() || event["metaKey"].as<bool>();
-    const PickRule::KeyPress key{ruleKey(name), name, command, rowsInView(form.controls().list1)};
+    const val &list = form.controls().list1;
+    const PickRule::KeyPress key{ruleKey(name), name, command, list["clientHeight"].as<int>(), rowHeight(list)};
     if (handlers.List1_KeyDown(key))
         event.call<void>("preventDefault");
 }

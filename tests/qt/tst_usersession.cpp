@@ -634,7 +634,7 @@ private:
         PickList *list = driver.list;
         const int selected = expected.selected;
         const int last = list->count() - 1;
-        const int page = std::max(list->rowsInView() - 1, 1);
+        const int page = std::max(list->viewport()->height() / list->sizeHintForRow(0) - 1, 1);
         const int down = selected < 0 ? 0 : std::min(selected + 1, last);
         const int up = selected < 0 ? last : std::max(selected - 1, 0);
         const int pageDown = selected < 0 ? 0 : std::min(selected + page, last);
