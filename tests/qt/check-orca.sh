@@ -10,8 +10,9 @@ binary=$(realpath "$1")
 
 # A virtual X server and a private session bus, on which Orca starts the
 # accessibility bus; nothing of the machine's own session is touched.
+# The run's mark, which every process of the session inherits.
 if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
-    export ROVALIN_INSIDE_SESSION=1
+    export ROVALIN_INSIDE_SESSION="orca-check-$$"
     exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
         dbus-run-session -- "$0" "$@"
 fi
@@ -38,6 +39,22 @@ pids=()
 cleanup() {
     kill "${pids[@]}" 2>/dev/null || true
     wait 2>/dev/null || true
+    # The accessibility bus and its registry leave the session's process tree and
+    # could outlive it, keeping the test runner waiting on their output: stop the
+    # run's own, found by its mark. The session bus itself (a sibling of this script)
+    # is dbus-run-session's to end.
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        case $(cat "/proc/$pid/comm" 2>/dev/null) in
+        at-spi* | dbus-daemon)
+            [ "$(ps -o ppid= -p "$pid" | tr -d ' ')" != "$PPID" ] &&
+                { tr '\0' '\n' <"$environ"; } 2>/dev/null |
+                grep -qxF "ROVALIN_INSIDE_SESSION=$ROVALIN_INSIDE_SESSION" &&
+                kill "$pid" 2>/dev/null ;;
+        esac
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
