@@ -7,16 +7,41 @@
 
 using emscripten::val;
 
-void keepOfflineCopy()
+namespace {
+
+// The manifest that names the page as an app. It is linked here rather than in
+// index.html: a page opened from disk has an opaque origin, and the browser, which
+// fetches a manifest with CORS, would refuse it and report that in the console on
+// every load.
+void linkManifest()
 {
-    const auto protocol = val::global("location")["protocol"].as<std::string>();
-    // Browsers offer service workers only to secure pages: https, or http from the
-    // computer itself.
+    const val document = val::global("document");
+    val link = document.call<val>("createElement", std::string("link"));
+    link.set("rel", std::string("manifest"));
+    link.set("href", std::string("rovalin.webmanifest"));
+    document["head"].call<void>("append", link);
+}
+
+// Browsers offer service workers only to secure pages: https, or http from the
+// computer itself.
+void registerServiceWorker()
+{
     const val workers = val::global("navigator")["serviceWorker"];
-    if ((protocol != "http:" && protocol != "https:") || workers.isUndefined())
+    if (workers.isUndefined())
         return;
     // A page that cannot keep its copy still plays; the browser's console says why.
     const val console = val::global("console");
     workers.call<val>("register", std::string("serviceworker.js"))
         .call<val>("catch", console["warn"].call<val>("bind", console));
+}
+
+} // namespace
+
+void keepOfflineCopy()
+{
+    const auto protocol = val::global("location")["protocol"].as<std::string>();
+    if (protocol != "http:" && protocol != "https:")
+        return;
+    linkManifest();
+    registerServiceWorker();
 }

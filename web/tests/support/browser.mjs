@@ -69,14 +69,32 @@ function watchFormShown() {
   }).observe(document, { subtree: true, childList: true, attributes: true, attributeFilter: ['hidden'] });
 }
 
-// Opens the page in a new tab and waits for the form; collects the page's errors and
-// the addresses it requested.
+// Reports, from the page, every load or script its Content-Security-Policy refused.
+function watchPolicyViolations() {
+  document.addEventListener('securitypolicyviolation', (event) => {
+    window.rovalinPolicyViolation(`${event.effectiveDirective} refused ${event.blockedURI}`);
+  });
+}
+
+// Opens the page in a new tab and waits for the form. Collects the addresses the page
+// requested, and in errors everything that went wrong, as a browser's console would
+// show it: script errors, console errors, requests that failed or were answered with an
+// HTTP error, and loads or scripts the page's policy refused.
 export async function openPage(context, url) {
   const page = await context.newPage();
   const errors = [];
   const requests = [];
-  page.on('pageerror', (error) => errors.push(error.message));
+  page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
+  page.on('console', (message) => {
+    if (message.type() === 'error') errors.push(`console error: ${message.text()}`);
+  });
   page.on('request', (request) => requests.push(request.url()));
+  page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()} ${request.failure()?.errorText}`));
+  page.on('response', (response) => {
+    if (response.status() >= 400) errors.push(`HTTP ${response.status()}: ${response.url()}`);
+  });
+  await page.exposeFunction('rovalinPolicyViolation', (violation) => errors.push(`policy violation: ${violation}`));
+  await page.addInitScript(watchPolicyViolations);
   await page.addInitScript(watchFormShown);
   await page.goto(url);
   await page.locator('#rovalin').waitFor({ state: 'visible' });
