@@ -48,6 +48,10 @@ test('the page folder holds the page, its font and the font\'s licence, its icon
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
   assert.match(html, /<script src="rovalin\.js"><\/script>/);
   assert.doesNotMatch(html, /type="module"|https?:/);
+  // A policy in a meta element covers only what comes after it, so it comes before the
+  // first element that loads anything.
+  const policy = html.search(/<meta http-equiv="Content-Security-Policy" content="[^"]+">/);
+  assert.ok(policy >= 0 && policy < html.search(/<(link|script)\b/), 'the policy comes first');
   // The form is fitted to the window, but a pinch or the browser's zoom still zooms.
   assert.doesNotMatch(html, /user-scalable|maximum-scale/);
   assert.match(readFileSync(path.join(pageDirectory, 'rovalin.js'), 'utf8'),

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // What the page loads: its own files, and only those it can get, so that the browser's
-// console stays clean whether it is served over HTTP or opened from disk.
+// console stays clean whether it is served over HTTP or opened from disk; and what its
+// Content-Security-Policy refuses: anything else a script could be made to load or run.
 
-import { test } from 'node:test';
+import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 
-import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
+import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 
 // [origin, the files the page asks for, whether a service worker keeps a copy of it]
 const visits = [
@@ -37,6 +38,61 @@ for (const [origin, files, kept] of visits) {
     } finally {
       await browser.close();
       await address.close();
+    }
+  });
+}
+
+// No server listens there: the policy refuses these before any request is made.
+const elsewhere = 'http://localhost:9/';
+
+// [what the page is made to try, the attempt run in the page, the directive that
+// refuses it]; add(tag, properties) puts a new element in the page.
+const attempts = [
+  ['an inline script', () => add('script', { textContent: 'void 0' }), 'script-src-elem'],
+  // DevTools lets the code it runs in a page call eval() whatever the policy, so the
+  // attempt calls it later, from a task of the page's own.
+  ['eval()', () => setTimeout(() => { try { eval('void 0'); } catch { /* refused */ } }), 'script-src'],
+  ['a script from another site', (site) => add('script', { src: `${site}a.js` }), 'script-src-elem'],
+  ['a script in a data: address', () => add('script', { src: 'data:,void 0' }), 'script-src-elem'],
+  ['a style element', () => add('style', { textContent: 'body {}' }), 'style-src-elem'],
+  ['a style attribute', () => document.body.setAttribute('style', 'color: red'), 'style-src-attr'],
+  ['an image from another site', (site) => add('img', { src: `${site}a.png` }), 'img-src'],
+  ['a font from another site', (site) => new FontFace('Elsewhere', `url(${site}a.woff2)`).load().catch(() => {}),
+    'font-src'],
+  ['a request to another site', (site) => fetch(site).catch(() => {}), 'connect-src'],
+  ['a frame', (site) => add('iframe', { src: site }), 'frame-src'],
+  ['a base address', (site) => add('base', { href: site }), 'base-uri'],
+  ['a form sent to another site', (site) => add('form', { action: site, target: '_blank' }).submit(), 'form-action'],
+];
+
+for (const origin of origins) {
+  describe(`the page's policy, page opened over ${origin}`, () => {
+    let address;
+    let browser;
+    let page;
+    before(async () => {
+      address = await pageAddress(origin);
+      browser = await launchBrowser();
+      ({ page } = await openPage(browser.context, address.url));
+    });
+    after(async () => {
+      await browser?.close();
+      await address?.close();
+    });
+
+    for (const [what, attempt, directive] of attempts) {
+      test(`refuses ${what}`, async () => {
+        await page.evaluate(() => {
+          window.add = (tag, properties) => document.body.appendChild(Object.assign(document.createElement(tag), properties));
+          window.refusedBy = new Promise((resolve) => {
+            document.addEventListener('securitypolicyviolation', (event) => resolve(event.effectiveDirective),
+              { once: true });
+            setTimeout(() => resolve('nothing'), 2000);
+          });
+        });
+        await page.evaluate(attempt, elsewhere);
+        assert.equal(await page.evaluate(() => window.refusedBy), directive);
+      });
     }
   });
 }
