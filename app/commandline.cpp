@@ -1,30 +1,38 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "form/formtexts.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
 #include <cstdio>
 
+namespace {
+
+void printError(const std::string &message)
+{
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+} // namespace
+
 std::optional<int> handleCommandLine()
 {
+    namespace Texts = FormTexts::CommandLine;
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Ровалин: игра с делене и остатъци. Компютърът намисля число, "
-                       "а вие го откривате по остатъците на две избрани числа."));
+        QString::fromUtf8(Texts::description.data(), static_cast<qsizetype>(Texts::description.size())));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
     if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "%s\n%s\n", qUtf8Printable(parser.errorText()),
-                     qUtf8Printable(QStringLiteral("Вижте „%1 --help“.")
-                                        .arg(QCoreApplication::applicationName().toLower())));
+        printError(parser.errorText().toStdString());
+        printError(Texts::seeHelp(QCoreApplication::applicationName().toLower().toStdString()));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr, "%s\n",
-                     qUtf8Printable(QStringLiteral("Програмата не приема аргументи: %1")
-                                        .arg(parser.positionalArguments().join(u' '))));
+        printError(Texts::noArguments(parser.positionalArguments().join(u' ').toStdString()));
         return 2;
     }
     if (parser.isSet(help)) {

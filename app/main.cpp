@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "appinfo.h"
+#include "form/appinfo.h"
 #include "commandline.h"
 #include "firstframe.h"
 

@@ -2,9 +2,10 @@
 #include "gameaction.h"
 #include "scriptedgame.h"
 
-#include "fixedfractions.h"
 #include "memoryform.h"
 
+#include "form/gameview.h"
+#include "game/fractionsource.h"
 #include "game/game.h"
 
 #include <QTest>
@@ -13,7 +14,8 @@
 #include <memory>
 #include <string>
 
-// The game's own cost: each call on the in-memory surface, no widget involved.
+// The game's own cost: each call of the game, shown on the in-memory surface, no
+// widget involved.
 //
 // As in bench_gameform, each figure is one call timed with QBENCHMARK_ONCE in the state
 // a pupil meets it, reported as the median of the runs asked for with -median: a
@@ -33,7 +35,7 @@ private:
     {
         explicit Table(int hiddenNumber)
             : fractions({FixedFractions::drawing(hiddenNumber)})
-            , game(form, fractions)
+            , game(fractions)
         {
         }
 
@@ -66,7 +68,7 @@ void BenchGame::init()
 void BenchGame::pick(int row)
 {
     table->form.setList1ListIndex(row);
-    table->game.pick();
+    GameView::showPick(table->form, table->game.pick(table->game.state().offer.at(static_cast<std::size_t>(row))));
 }
 
 void BenchGame::call_data()
@@ -84,7 +86,7 @@ void BenchGame::call()
     Game &game = table->game;
 
     const int picks = picksBefore(action);
-    game.NewGame();
+    GameView::showNewGame(form, game.NewGame());
     for (int step = 0; step < picks; ++step)
         pick(script.rows[static_cast<std::size_t>(step)]);
 
@@ -92,10 +94,10 @@ void BenchGame::call()
     QBENCHMARK_ONCE {
         switch (action) {
         case GameAction::NewGame:
-            game.NewGame();
+            GameView::showNewGame(form, game.NewGame());
             break;
         case GameAction::ShowSolution:
-            game.ShowSolution();
+            GameView::showSolution(form, *game.ShowSolution());
             break;
         case GameAction::PickAfterGameOver:
             pick(0);
@@ -118,7 +120,7 @@ void BenchGame::call()
                  longest.transcriptLines);
         break;
     case GameAction::PickAfterGameOver:
-        QCOMPARE(game.phase(), Game::Phase::Over);
+        QCOMPARE(game.phase(), Phase::Over);
         QCOMPARE(form.text2(2), rightGuess);
         break;
     default:

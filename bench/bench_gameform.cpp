@@ -2,11 +2,12 @@
 #include "gameaction.h"
 #include "scriptedgame.h"
 
-#include "fixedfractions.h"
 #include "formdriver.h"
 
+#include "form/controltable.h"
+#include "form/gameview.h"
+#include "game/fractionsource.h"
 #include "game/game.h"
-#include "form/formdesign.h"
 
 #include <QTest>
 
@@ -22,6 +23,11 @@ QRect pixels(const FormDesign::Rect &twips)
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
+QRect placeOf(std::string_view control)
+{
+    return pixels(std::ranges::find(FormDesign::controls, control, &FormDesign::Control::name)->rect);
+}
+
 } // namespace
 
 // The game's calls on the real window, offscreen, next to the floor: the same kind of
@@ -34,9 +40,9 @@ QRect pixels(const FormDesign::Rect &twips)
 // its state and the event loop runs until the window is painted; nothing runs it
 // during the call, so every figure is the call "without repaint". Two ways reach the
 // game:
-//   surface  a Game of the benchmark's own drives the window through its FormSurface
-//            (select the row with setList1ListIndex, then pick), exactly as
-//            bench_game drives the in-memory surface;
+//   surface  a Game of the benchmark's own, its outcomes shown on the window through
+//            its FormSurface (select the row with setList1ListIndex, then pick),
+//            exactly as bench_game shows them on the in-memory surface;
 //   mouse    simulated clicks on the list's items and on the buttons reach the
 //            window's own game through its event handlers, as a pupil's clicks do.
 class BenchGameForm : public QObject
@@ -82,7 +88,7 @@ void BenchGameForm::init()
     driver = std::make_unique<FormDriver>(*form);
     QVERIFY(driver->complete());
     fractions = std::make_unique<FixedFractions>(std::deque<float>{hidden});
-    game = std::make_unique<Game>(*form, *fractions);
+    game = std::make_unique<Game>(*fractions);
 }
 
 void BenchGameForm::cleanup()
@@ -98,7 +104,7 @@ void BenchGameForm::newGame(bool mouse)
     if (mouse)
         driver->clickButton(1);
     else
-        game->NewGame();
+        GameView::showNewGame(*form, game->NewGame());
 }
 
 void BenchGameForm::pick(bool mouse, int row)
@@ -109,8 +115,9 @@ void BenchGameForm::pick(bool mouse, int row)
         QTest::mouseClick(driver->list->viewport(), Qt::LeftButton, {},
                           driver->list->visualItemRect(item).center());
     } else {
-        form->setList1ListIndex(row);
-        game->pick();
+        FormSurface &surface = *form;
+        surface.setList1ListIndex(row);
+        GameView::showPick(surface, game->pick(game->state().offer.at(static_cast<std::size_t>(row))));
     }
 }
 
@@ -119,7 +126,7 @@ void BenchGameForm::showSolution(bool mouse)
     if (mouse)
         driver->clickButton(0);
     else
-        game->ShowSolution();
+        GameView::showSolution(*form, *game->ShowSolution());
 }
 
 void BenchGameForm::call_data()
@@ -175,7 +182,7 @@ void BenchGameForm::call()
         QCOMPARE(driver->transcript->document()->blockCount(), longest.transcriptLines);
         break;
     case GameAction::PickAfterGameOver:
-        QCOMPARE(played.phase(), Game::Phase::Over);
+        QCOMPARE(played.phase(), Phase::Over);
         QCOMPARE(driver->boxes[2]->text(), QStringLiteral("Да %1").arg(script.hiddenNumber));
         break;
     default:
@@ -198,14 +205,13 @@ void BenchGameForm::floor()
     // A bare window of the form's size with a list and a text box where the form has
     // them, shown and painted like the form.
     QWidget window;
-    window.setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
-                        FormDesign::clientHeight / FormDesign::twipsPerPixel);
+    window.setFixedSize(pixels(FormDesign::client).size());
     auto *items = new QListWidget(&window);
-    items->setGeometry(pixels(FormDesign::list1));
+    items->setGeometry(placeOf("List1"));
     for (int number = 20; number < 50; ++number)
         items->addItem(QString::number(number));
     auto *text = new QPlainTextEdit(&window);
-    text->setGeometry(pixels(FormDesign::text1Transcript));
+    text->setGeometry(placeOf("Text1_0"));
     text->setReadOnly(true);
     text->setPlainText(QStringLiteral("Floor"));
     window.show();

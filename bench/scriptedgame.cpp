@@ -1,28 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "scriptedgame.h"
 
-#include "gamefixture.h"
+#include "game/fractionsource.h"
+#include "game/game.h"
 
 #include <algorithm>
-#include <string>
-#include <vector>
 
 namespace {
 
-int rowShowing(const MemoryForm &form, int number)
+int rowOffering(const Offer &offer, int number)
 {
-    const std::vector<std::string> &items = form.items();
-    const auto found = std::find(items.begin(), items.end(), std::to_string(number));
-    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
-}
-
-int lineCount(const std::string &transcript)
-{
-    int lines = 1;
-    for (std::size_t at = transcript.find("\r\n"); at != std::string::npos;
-         at = transcript.find("\r\n", at + 2))
-        ++lines;
-    return lines;
+    const auto found = std::ranges::find(offer, number);
+    return found == offer.end() ? -1 : static_cast<int>(found - offer.begin());
 }
 
 } // namespace
@@ -31,29 +20,30 @@ LongestGame findLongestGame()
 {
     LongestGame longest;
     for (int hidden = 2; hidden <= 21; ++hidden) {
-        for (int first = 20; first <= 49; ++first) {
-            GameFixture probe(hidden);
-            const int firstRow = rowShowing(probe.form, first);
-            probe.pick(first);
-            // Each game needs a fresh fixture; the items offered for the second pick
-            // are copied because the fixtures below rewrite their own lists.
-            const std::vector<std::string> offered = probe.form.items();
-            for (const std::string &secondText : offered) {
-                const int second = std::stoi(secondText);
-                GameFixture fixture(hidden);
-                fixture.pick(first);
-                const int secondRow = rowShowing(fixture.form, second);
-                fixture.pick(second);
-                const int guessRow = rowShowing(fixture.form, hidden);
-                fixture.game.ShowSolution();
+        FixedFractions fractions({FixedFractions::drawing(hidden)});
+        Game probe(fractions);
+        const Offer firstOffer = probe.NewGame().offer;
+        for (const int first : firstOffer) {
+            const Offer secondOffer = *probe.pick(first).offer;
+            for (const int second : secondOffer) {
+                Game game(fractions);
+                static_cast<void>(game.NewGame());
+                static_cast<void>(game.pick(first));
+                static_cast<void>(game.pick(second));
+                const Solution solution = *game.ShowSolution();
                 ++longest.gamesPlayed;
 
-                const int lines = lineCount(fixture.form.text1());
+                // Four headings and differences, the subtractions, the divisor.
+                const int lines = 5 + static_cast<int>(solution.subtractions.size());
                 if (lines > longest.transcriptLines) {
                     longest.transcriptLines = lines;
-                    longest.game = {hidden, {first, second, hidden}, {firstRow, secondRow, guessRow}};
+                    longest.game = {hidden,
+                                    {first, second, hidden},
+                                    {rowOffering(firstOffer, first), rowOffering(secondOffer, second),
+                                     rowOffering(game.state().offer, hidden)}};
                 }
             }
+            static_cast<void>(probe.NewGame());
         }
     }
     return longest;

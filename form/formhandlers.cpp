@@ -1,47 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "form/formhandlers.h"
 
-#include "appinfo.h"
+#include "form/appinfo.h"
 #include "form/formsurface.h"
 #include "form/formtexts.h"
-#include "game/gametexts.h"
-#include "game/runtimeerror.h"
+#include "form/gameview.h"
 
-#include <cstdint>
+#include <cstdio>
 #include <exception>
+#include <optional>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace {
 
-std::string_view errorText(RuntimeError::Kind kind)
+void logToStandardError(std::string_view what)
 {
-    switch (kind) {
-    case RuntimeError::Kind::Overflow:
-        return FormTexts::overflowError;
-    case RuntimeError::Kind::DivisionByZero:
-        return FormTexts::divisionByZeroError;
-    }
-    return FormTexts::unexpectedError;
+    std::fprintf(stderr, "rovalin: programming error: %.*s\n", static_cast<int>(what.size()), what.data());
 }
 
 } // namespace
 
-FormHandlers::FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source)
+FormHandlers::FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source, ErrorLog log)
     : form(surface)
     , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
-    , gameLogic(surface, *fractions)
+    , logError(log ? std::move(log) : ErrorLog(logToStandardError))
+    , gameLogic(*fractions)
 {
 }
 
 template<typename Work>
-void FormHandlers::reportingErrors(Work work)
+void FormHandlers::guarded(Work work)
 {
     try {
         work();
-    } catch (const RuntimeError &error) {
-        form.reportRunTimeError(errorText(error.kind()));
-    } catch (const std::exception &) {
+    } catch (const std::exception &error) {
+        logError(error.what());
         form.reportRunTimeError(FormTexts::unexpectedError);
     }
 }
@@ -49,27 +43,25 @@ void FormHandlers::reportingErrors(Work work)
 void FormHandlers::Form_Load()
 {
     form.setCaption(FormTexts::caption(AppInfo::siteAddress));
-    reportingErrors([this] {
+    guarded([this] {
         fractions->seed(clockSeed());
-        gameLogic.NewGame();
+        GameView::showNewGame(form, gameLogic.NewGame());
     });
 }
 
 void FormHandlers::Command1_Click(int index)
 {
-    reportingErrors([this, index] {
+    guarded([this, index] {
         switch (index) {
         case 0:
-            gameLogic.ShowSolution();
-            // The solution is written once both questions are asked; before, nothing
-            // changed.
-            if (gameLogic.phase() >= Game::Phase::Guess)
-                form.announce(std::string(GameTexts::divisorPrefix) + form.text2(2));
+            if (const std::optional<Solution> solution = gameLogic.ShowSolution())
+                GameView::showSolution(form, *solution);
             break;
         case 1:
-            gameLogic.NewGame();
-            form.setText1({});
-            form.announce(FormTexts::Announcement::newGame);
+            if (GameView::showNewGame(form, gameLogic.NewGame())) {
+                form.setText1({});
+                form.announce(FormTexts::Announcement::newGame);
+            }
             break;
         default:
             break;
@@ -79,7 +71,7 @@ void FormHandlers::Command1_Click(int index)
 
 void FormHandlers::List1_Click()
 {
-    reportingErrors([this] { pickSelected(); });
+    guarded([this] { pickSelected(); });
 }
 
 void FormHandlers::List1_MouseDown(const PickRule::Press &press)
@@ -90,7 +82,8 @@ void FormHandlers::List1_MouseDown(const PickRule::Press &press)
 
 bool FormHandlers::List1_KeyDown(const PickRule::KeyPress &key)
 {
-    if (const std::optional<int> row = PickRule::rowPickedBy(key, form))
+    const std::vector<std::string> items = GameView::itemTexts(gameLogic.state().offer);
+    if (const std::optional<int> row = PickRule::rowPickedBy(key, items, form.list1ListIndex()))
         pickRow(*row);
     return PickRule::belongsToList(key);
 }
@@ -99,8 +92,8 @@ void FormHandlers::pickRow(int row)
 {
     // The pick reads the selection, so the item is selected first, as the player's
     // list box would have done.
-    reportingErrors([this, row] {
-        if (row >= form.list1ListCount())
+    guarded([this, row] {
+        if (row >= static_cast<int>(gameLogic.state().offer.size()))
             return;
         form.setList1ListIndex(row);
         pickSelected();
@@ -109,22 +102,9 @@ void FormHandlers::pickRow(int row)
 
 void FormHandlers::pickSelected()
 {
-    const Game::Phase phase = gameLogic.phase();
-    const std::int16_t picksBefore = gameLogic.state().pickCount;
-    gameLogic.pick();
-    if (gameLogic.state().pickCount == picksBefore)
-        return; // nothing was selected
-    switch (phase) {
-    case Game::Phase::FirstQuestion:
-        form.announce(std::string(FormTexts::Announcement::remainder) + form.text2(0));
-        break;
-    case Game::Phase::SecondQuestion:
-        form.announce(std::string(FormTexts::Announcement::remainder) + form.text2(1));
-        break;
-    case Game::Phase::Guess:
-        form.announce(form.text2(2));
-        break;
-    case Game::Phase::Over:
-        break; // the pick changed nothing on the form
-    }
+    const int row = form.list1ListIndex();
+    const Offer &offer = gameLogic.state().offer;
+    if (row < 0 || row >= static_cast<int>(offer.size()))
+        return; // nothing is selected
+    GameView::showPick(form, gameLogic.pick(offer[static_cast<std::size_t>(row)]));
 }

@@ -5,36 +5,42 @@
 //
 // A front end (the Qt window, the browser page) builds the form's controls, offers
 // them as a FormSurface and turns its toolkit's events into the calls below; it
-// decides nothing itself. Every call runs to completion:
+// decides nothing itself. Each handler asks the game (game/game.h) and shows what it
+// returns (form/gameview.h), then runs to completion:
 //
 //   the form is loaded      -> Form_Load        caption, seed the fractions, NewGame
 //   a button is pressed     -> Command1_Click   0 "Провери": ShowSolution
-//                                               1 "Чисти": NewGame, empty Text1(0)
+//                                               1 "Чисти": NewGame, empty Text1(0),
+//                                                 announce the new game
 //   a press on the list     -> List1_MouseDown  } a pick by the pick rule
 //   a key in the list       -> List1_KeyDown    } (form/pickrule.h): select the item,
 //                                               } then List1_Click
-//   List1_Click             -> Game::pick on the selected item
+//   List1_Click             -> the game's pick of the selected item's number
 //
-// After a pick, "Провери" and "Чисти" the handlers announce what changed (the
-// remainder, the verdict, the divisor, a new game) for a screen reader; a pick that
-// changes nothing announces nothing.
-//
-// A run-time error inside any handler is reported through the surface in Bulgarian,
-// and the program goes on: nothing escapes into the toolkit's event loop.
+// The game's own run-time errors reach the player through the surface, and the game
+// goes on. Any other exception is a programming error: the player gets the same kind
+// of message and a working program, and the error is logged, so that it cannot hide
+// behind the player's message (the test suites fail on such a log line).
 
 #include "form/pickrule.h"
 #include "game/fractionsource.h"
 #include "game/game.h"
 
+#include <functional>
 #include <memory>
+#include <string_view>
 
 class FormSurface;
 
 class FormHandlers
 {
 public:
+    // Where programming errors are logged; standard error unless one is given.
+    using ErrorLog = std::function<void(std::string_view what)>;
+
     // Without a fraction source the game draws from a clock-seeded one.
-    explicit FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source = {});
+    explicit FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source = {},
+                          ErrorLog log = {});
 
     void Form_Load();
     void Command1_Click(int index);
@@ -51,9 +57,10 @@ private:
     void pickRow(int row);
     void pickSelected();
     template<typename Work>
-    void reportingErrors(Work work);
+    void guarded(Work work);
 
     FormSurface &form;
     std::unique_ptr<FractionSource> fractions;
+    ErrorLog logError;
     Game gameLogic;
 };

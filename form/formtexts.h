@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The window's own texts, in UTF-8: what the form shows before the game writes to
-// it, and the names a screen reader announces. Shared by every front end.
+// Every text the program shows or speaks, in UTF-8, each exactly as the player meets
+// it: the form as designed, what the game writes to it, what a screen reader is told,
+// the error messages and the command line's texts. Line breaks inside the form's
+// texts are CR LF; form/showntext.h turns them into what a control shows.
 
 #include <string>
 #include <string_view>
@@ -10,17 +12,11 @@
 namespace FormTexts {
 
 inline constexpr std::string_view programName = "Ровалин";
+inline constexpr std::string_view lineBreak = "\r\n";
 
 // The form's caption: the site address the program is published at, if any, then
 // the program's name.
-[[nodiscard]] inline std::string caption(std::string_view siteAddress)
-{
-    std::string text(siteAddress);
-    if (!text.empty())
-        text += ' ';
-    text += programName;
-    return text;
-}
+[[nodiscard]] std::string caption(std::string_view siteAddress);
 
 // Label1(0) to Label1(4) as designed. The title keeps its line break.
 inline constexpr std::string_view title = "Ровалин\r\n";
@@ -51,6 +47,18 @@ inline constexpr std::string_view taskStatement =
     "При събитие On Click върху команден бутон се извежда поетапното решение на "
     "задачата.\r\n";
 
+// The verdict on the guess: "Да " and the hidden number, or "Не".
+inline constexpr std::string_view rightGuess = "Да ";
+inline constexpr std::string_view wrongGuess = "Не";
+
+// The worked solution: a heading, each number less its remainder ("25 - 4 = 21"), a
+// second heading, each subtraction ("49 - 21"), and the divisor ("НОД = 7").
+inline constexpr std::string_view solutionHeading = "Извеждам двете въведени числа и остатъците:";
+inline constexpr std::string_view euclidHeading = "Решение чрез алгоритъм на Евклид:";
+inline constexpr std::string_view minus = " - ";
+inline constexpr std::string_view equals = " = ";
+inline constexpr std::string_view divisorPrefix = "НОД = ";
+
 // What the player is told when a calculation fails; the game goes on after it.
 inline constexpr std::string_view errorTitle = "Ровалин: грешка";
 inline constexpr std::string_view overflowError =
@@ -67,7 +75,6 @@ inline constexpr std::string_view unexpectedError =
 // label, so that what a screen reader says is what the form shows; what the control
 // is for goes into its description. The transcript box has no label and is named.
 namespace Accessible {
-inline constexpr std::string_view window = "Ровалин";
 inline constexpr std::string_view transcript = "Условие и решение";
 inline constexpr std::string_view list = "Числа за избор";
 inline constexpr std::string_view firstRemainder = "Остатък на първото число";
@@ -78,10 +85,21 @@ inline constexpr std::string_view secondNumberLabel = "Второ число";
 } // namespace Accessible
 
 // What a screen reader is told after a pick, "Провери" and "Чисти": the remainder
-// ("Остатък 4"), the verdict and the divisor as the boxes show them, a new game.
+// ("Остатък 4"); the verdict and the divisor as the form shows them; a new game.
 namespace Announcement {
 inline constexpr std::string_view remainder = "Остатък ";
 inline constexpr std::string_view newGame = "Нова игра";
 } // namespace Announcement
+
+// The desktop program's command line.
+namespace CommandLine {
+inline constexpr std::string_view description =
+    "Ровалин: игра с делене и остатъци. Компютърът намисля число, а вие го откривате по "
+    "остатъците на две избрани числа.";
+// For an option the program does not know, after the parser's own message.
+[[nodiscard]] std::string seeHelp(std::string_view command);
+// For arguments, which the program takes none of.
+[[nodiscard]] std::string noArguments(std::string_view arguments);
+} // namespace CommandLine
 
 } // namespace FormTexts

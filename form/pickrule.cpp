@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form/pickrule.h"
 
-#include "form/formsurface.h"
-
 #include <algorithm>
 
 namespace PickRule {
@@ -16,13 +14,12 @@ bool moves(Key key)
 
 // The next item after selected (from the top when nothing is selected) whose text
 // begins with character, going round the list; the selected item itself comes last.
-std::optional<int> searched(std::string_view character, const FormSurface &form)
+std::optional<int> searched(std::string_view character, std::span<const std::string> items, int selected)
 {
-    const int count = form.list1ListCount();
-    const int selected = form.list1ListIndex();
+    const int count = static_cast<int>(items.size());
     for (int step = 1; step <= count; ++step) {
         const int row = (selected + step) % count;
-        if (form.list1Item(row).starts_with(character))
+        if (items[static_cast<std::size_t>(row)].starts_with(character))
             return row;
     }
     return std::nullopt;
@@ -65,16 +62,15 @@ std::optional<int> rowPickedBy(const Press &press)
     return press.row;
 }
 
-std::optional<int> rowPickedBy(const KeyPress &key, const FormSurface &form)
+std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items, int selected)
 {
-    const int count = form.list1ListCount();
+    const int count = static_cast<int>(items.size());
     if (key.commandModifier || count <= 0)
         return std::nullopt;
-    const int selected = form.list1ListIndex();
 
     std::optional<int> row;
     if (key.key == Key::Character && !key.character.empty()) {
-        row = searched(key.character, form);
+        row = searched(key.character, items, selected);
     } else if (moves(key.key)) {
         const int rowsInView = key.rowHeight > 0 ? key.viewHeight / key.rowHeight : 1;
         const int page = std::max(rowsInView - 1, 1);

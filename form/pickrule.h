@@ -26,9 +26,9 @@
 // double click and the release after a drag must not pick from the new list.
 
 #include <optional>
+#include <span>
+#include <string>
 #include <string_view>
-
-class FormSurface;
 
 namespace PickRule {
 
@@ -64,8 +64,10 @@ struct KeyPress
 // The item a press picks, if any.
 [[nodiscard]] std::optional<int> rowPickedBy(const Press &press);
 
-// The item a key picks in the list as it is now, if any.
-[[nodiscard]] std::optional<int> rowPickedBy(const KeyPress &key, const FormSurface &form);
+// The item a key picks in a list of items whose item selected is selected (-1 for
+// none), if any.
+[[nodiscard]] std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items,
+                                             int selected);
 
 // Whether the key is the list's to handle, even when it picks nothing: the front end
 // keeps such keys from its toolkit's own list handling, which would move the selection

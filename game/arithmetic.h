@@ -2,12 +2,9 @@
 #pragma once
 
 // The number rules the game is written against: whole-number conversions that round
-// half to even and treat overflow as a run-time error, the integer remainder, and the
-// conversions between numbers and their decimal text.
+// half to even and treat overflow as a run-time error, and the integer remainder.
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 // Rounds to the nearest whole number, a tie to the even one (2.5 -> 2, 3.5 -> 4).
 [[nodiscard]] double roundHalfEven(double value) noexcept;
@@ -21,12 +18,3 @@
 // carrying the sign of the dividend. Throws RuntimeError for a zero divisor or an
 // operand out of range.
 [[nodiscard]] std::int32_t mod(double dividend, double divisor);
-
-// Plain decimal digits, a minus sign only for negatives, no grouping and no
-// fractional part for whole values ("25", "-3", "0").
-[[nodiscard]] std::string decimalText(double value);
-
-// The number a text begins with (after leading blanks), 0 when it begins with none:
-// "25" -> 25, " 7abc" -> 7, "Да 7" -> 0, "" -> 0. Throws RuntimeError (Overflow) for a
-// number beyond the range of a double.
-[[nodiscard]] double numericValue(std::string_view text);

@@ -2,6 +2,7 @@
 #include "game/fractionsource.h"
 
 #include <chrono>
+#include <utility>
 
 void UniformFractionSource::seed(std::uint64_t value)
 {
@@ -16,6 +17,37 @@ float UniformFractionSource::nextFraction()
     constexpr float step = 0x1p-24F;
     const auto top24 = static_cast<std::uint32_t>(engine() >> dropped);
     return static_cast<float>(top24) * step;
+}
+
+FixedFractions::FixedFractions(std::deque<float> fractions)
+    : queue(std::move(fractions))
+{
+}
+
+float FixedFractions::drawing(int hiddenNumber)
+{
+    constexpr int smallest = 2;
+    constexpr float percent = 100.0F;
+    return static_cast<float>(hiddenNumber - smallest) / percent;
+}
+
+void FixedFractions::seed(std::uint64_t value)
+{
+    seedsGiven.push_back(value);
+}
+
+float FixedFractions::nextFraction()
+{
+    if (!queue.empty()) {
+        last = queue.front();
+        queue.pop_front();
+    }
+    return last;
+}
+
+void FixedFractions::push(float fraction)
+{
+    queue.push_back(fraction);
 }
 
 std::uint64_t clockSeed()

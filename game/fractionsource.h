@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <random>
+#include <vector>
 
 // Where the game's random fractions come from. The front end seeds it once per run
 // and the game draws one fraction per new game; tests substitute fixed fractions.
@@ -32,6 +34,30 @@ public:
 
 private:
     std::mt19937 engine;
+};
+
+// Fractions given in advance, handed out in order; the last one repeats. The tests
+// draw the hidden numbers they want with it, and so can the page's tests, which hand
+// the page such a list before it loads.
+class FixedFractions final : public FractionSource
+{
+public:
+    explicit FixedFractions(std::deque<float> fractions);
+
+    // The fraction that draws hiddenNumber (2 to 21).
+    [[nodiscard]] static float drawing(int hiddenNumber);
+
+    void seed(std::uint64_t value) override;
+    [[nodiscard]] float nextFraction() override;
+
+    void push(float fraction);
+    // Every seed given, oldest first.
+    [[nodiscard]] const std::vector<std::uint64_t> &seeds() const noexcept { return seedsGiven; }
+
+private:
+    std::deque<float> queue;
+    float last = 0.0F;
+    std::vector<std::uint64_t> seedsGiven;
 };
 
 // A seed taken from the system clock, different on every run.

@@ -1,19 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "game/game.h"
 
-#include "game/arithmetic.h"
 #include "game/fractionsource.h"
-#include "game/gametexts.h"
 #include "game/hiddennumber.h"
-#include "form/formsurface.h"
 
-Game::Game(FormSurface &surface, FractionSource &source)
-    : form(surface)
-    , fractions(source)
+Game::Game(FractionSource &source)
+    : fractions(source)
 {
 }
 
-Game::Phase Game::phase() const noexcept
+Phase Game::phase() const noexcept
 {
     switch (gameState.pickCount) {
     case 0:
@@ -27,21 +23,23 @@ Game::Phase Game::phase() const noexcept
     }
 }
 
-void Game::NewGame()
+NewGameOutcome Game::NewGame()
 {
-    form.setLabel1Caption(1, GameTexts::firstNumberCaption);
-    form.setLabel1Caption(2, GameTexts::secondNumberCaption);
-    for (int box = 0; box <= 2; ++box)
-        form.setText2(box, {});
-    form.setText2Locked(false);
-
-    form.list1Clear();
+    NewGameOutcome outcome;
     constexpr int firstOffered = 20;
     constexpr int lastOffered = 49;
     for (int number = firstOffered; number <= lastOffered; ++number)
-        form.list1AddItem(decimalText(number));
-    form.setList1ListIndex(-1);
-
+        outcome.offer.push_back(number);
+    gameState.offer = outcome.offer;
+    gameState.firstRemainder = 0;
+    gameState.secondRemainder = 0;
     gameState.pickCount = 0;
-    gameState.hiddenNumber = hiddenNumberFor(fractions.nextFraction());
+
+    // The draw comes last: the form is already reset if it fails.
+    try {
+        gameState.hiddenNumber = hiddenNumberFor(fractions.nextFraction());
+    } catch (const RuntimeError &error) {
+        outcome.error = error.kind();
+    }
+    return outcome;
 }

@@ -2,79 +2,81 @@
 #include "game/game.h"
 
 #include "game/arithmetic.h"
-#include "game/gametexts.h"
-#include "form/formsurface.h"
 
 #include <limits>
-#include <string>
 
-void Game::pick()
+namespace {
+
+// Appends first to last to offer, each number that keep lets through.
+template<typename Keep>
+void offerNumbers(PickOutcome &outcome, int first, int last, Keep keep)
 {
-    const int index = form.list1ListIndex();
-    if (index < 0)
-        return;
-    const double number = numericValue(form.list1Item(index));
-
-    switch (phase()) {
-    case Phase::FirstQuestion:
-        askFirstQuestion(number);
-        break;
-    case Phase::SecondQuestion:
-        askSecondQuestion(number);
-        break;
-    case Phase::Guess:
-        judgeGuess(number);
-        break;
-    case Phase::Over:
-        break;
+    outcome.offer.emplace();
+    for (int number = first; number <= last; ++number) {
+        if (keep(number))
+            outcome.offer->push_back(number);
     }
+}
+
+} // namespace
+
+PickOutcome Game::pick(double number)
+{
+    PickOutcome outcome;
+    outcome.phase = phase();
+    outcome.number = number;
+    try {
+        switch (outcome.phase) {
+        case Phase::FirstQuestion:
+            askFirstQuestion(outcome);
+            break;
+        case Phase::SecondQuestion:
+            askSecondQuestion(outcome);
+            break;
+        case Phase::Guess:
+            judgeGuess(outcome);
+            break;
+        case Phase::Over:
+            break;
+        }
+    } catch (const RuntimeError &error) {
+        outcome.error = error.kind();
+    }
+    // The list shows whatever was offered, even an offer cut short by an error.
+    if (outcome.offer)
+        gameState.offer = *outcome.offer;
+    if (outcome.error)
+        return outcome; // the pick stopped before it was counted
 
     // Picks after the game is over are still counted, but the count stops at its
     // largest value instead of overflowing: a pupil clicking on forever must never
     // meet an error.
     if (gameState.pickCount < std::numeric_limits<std::int16_t>::max())
         ++gameState.pickCount;
+    return outcome;
 }
 
-void Game::askFirstQuestion(double number)
+void Game::askFirstQuestion(PickOutcome &outcome)
 {
-    form.setLabel1Caption(1, decimalText(number));
-    form.setText2(0, decimalText(mod(number, gameState.hiddenNumber)));
-    gameState.firstNumber = number;
-
+    outcome.remainder = mod(outcome.number, gameState.hiddenNumber);
+    gameState.firstRemainder = *outcome.remainder;
+    gameState.firstNumber = outcome.number;
     // The second question may not be a multiple of the first: its remainder would
     // tell nothing new.
-    form.list1Clear();
-    constexpr int firstOffered = 50;
-    constexpr int lastOffered = 99;
-    for (int candidate = firstOffered; candidate <= lastOffered; ++candidate) {
-        if (mod(candidate, gameState.firstNumber) > 0)
-            form.list1AddItem(decimalText(candidate));
-    }
-    form.setList1ListIndex(-1);
+    offerNumbers(outcome, 50, 99,
+                 [this](int candidate) { return mod(candidate, gameState.firstNumber) > 0; });
 }
 
-void Game::askSecondQuestion(double number)
+void Game::askSecondQuestion(PickOutcome &outcome)
 {
-    form.setLabel1Caption(2, decimalText(number));
-    form.setText2(1, decimalText(mod(number, gameState.hiddenNumber)));
-    gameState.secondNumber = toInt16(number);
-
-    form.list1Clear();
-    constexpr int firstOffered = 1;
-    constexpr int lastOffered = 30;
-    for (int guess = firstOffered; guess <= lastOffered; ++guess)
-        form.list1AddItem(decimalText(guess));
-    form.setList1ListIndex(-1);
+    outcome.remainder = mod(outcome.number, gameState.hiddenNumber);
+    gameState.secondRemainder = *outcome.remainder;
+    gameState.secondNumber = toInt16(outcome.number);
+    offerNumbers(outcome, 1, 30, [](int /*guess*/) { return true; });
 }
 
-void Game::judgeGuess(double number)
+void Game::judgeGuess(PickOutcome &outcome) const
 {
-    if (static_cast<double>(gameState.hiddenNumber) == number) {
-        std::string verdict{GameTexts::rightGuess};
-        verdict += decimalText(gameState.hiddenNumber);
-        form.setText2(2, verdict);
-    } else {
-        form.setText2(2, GameTexts::wrongGuess);
-    }
+    outcome.verdict = static_cast<double>(gameState.hiddenNumber) == outcome.number ? Verdict::Right
+                                                                                    : Verdict::Wrong;
 }

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "qt/picklist.h"
 
-#include "form/formhandlers.h"
-
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -48,9 +46,8 @@ PickRule::Key ruleKey(int key)
 
 } // namespace
 
-PickList::PickList(FormHandlers &formHandlers, QWidget *parent)
+PickList::PickList(QWidget *parent)
     : QListWidget(parent)
-    , handlers(formHandlers)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -70,7 +67,7 @@ void PickList::press(QMouseEvent *event, int clickCount)
     if (!hasFocus())
         setFocus(Qt::MouseFocusReason);
     const QListWidgetItem *item = itemAt(event->position().toPoint());
-    handlers.List1_MouseDown({ruleButton(event->button()), clickCount, item != nullptr ? row(item) : -1});
+    emit pressed({ruleButton(event->button()), clickCount, item != nullptr ? row(item) : -1});
 }
 
 void PickList::mousePressEvent(QMouseEvent *event)
@@ -108,8 +105,7 @@ void PickList::keyPressEvent(QKeyEvent *event)
     const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     const PickRule::KeyPress press{key, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
                                    command, viewport()->height(), sizeHintForRow(0)};
-    if (handlers.List1_KeyDown(press))
-        event->accept();
-    else
-        event->ignore();
+    // Keys the list does not handle (Tab, Enter, shortcuts) go on to the window.
+    event->setAccepted(PickRule::belongsToList(press));
+    emit keyPressed(press);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "qt/programicon.h"
 
-#include "appinfo.h"
+#include "form/appinfo.h"
 
 #include <QIconEngine>
 #include <QPainter>

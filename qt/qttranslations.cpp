@@ -9,14 +9,15 @@
 bool installBulgarianQtTexts(QCoreApplication &application, const QString &folder)
 {
     const QLocale bulgarian(QLocale::Bulgarian, QLocale::Bulgaria);
-    QLocale::setDefault(bulgarian);
-
     auto *translator = new QTranslator(&application);
     if (!translator->load(bulgarian, QStringLiteral("qtbase"), QStringLiteral("_"),
                           folder.isEmpty() ? QLibraryInfo::path(QLibraryInfo::TranslationsPath)
-                                           : folder)) {
+                                           : folder)
+        || !QCoreApplication::installTranslator(translator)) {
         delete translator;
         return false;
     }
-    return QCoreApplication::installTranslator(translator);
+    // Qt's own texts and its formats (the command-line help, dialogs) agree.
+    QLocale::setDefault(bulgarian);
+    return true;
 }

@@ -1,16 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "web/formpage.h"
 
-#include "form/formdesign.h"
+#include "form/controltable.h"
 #include "form/formtexts.h"
-#include "web/showntext.h"
+#include "form/showntext.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 using emscripten::val;
+using FormDesign::ControlKind;
 
 namespace {
+
+// Rows of List1 the list box shows: more than one makes a list box, not a drop-down.
+constexpr int listRows = 7;
 
 std::string pixels(int value)
 {
@@ -35,109 +40,125 @@ void place(val &element, const FormDesign::Rect &twips)
 
 void setAttribute(val &element, const char *name, std::string_view value)
 {
-    element.call<void>("setAttribute", std::string(name), std::string(value));
+    if (!value.empty())
+        element.call<void>("setAttribute", std::string(name), std::string(value));
 }
 
-// Every control carries the id of its name on the form, such as "Text2_0".
-val addControl(val &host, const char *tag, const FormDesign::Rect &twips, const std::string &id)
+const char *tagFor(ControlKind kind)
 {
-    val element = val::global("document").call<val>("createElement", std::string(tag));
-    place(element, twips);
-    element.set("id", id);
+    switch (kind) {
+    case ControlKind::Title:
+        return "h1";
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Transcript:
+        return "textarea";
+    case ControlKind::TextBox:
+        return "input";
+    case ControlKind::List:
+        return "select";
+    case ControlKind::Button:
+        return "button";
+    }
+    return "div";
+}
+
+// The control that the label called name names, if any.
+std::string_view namedBy(std::string_view name)
+{
+    const auto found = std::find_if(FormDesign::controls.begin(), FormDesign::controls.end(),
+                                    [name](const FormDesign::Control &control) { return control.labelledBy == name; });
+    return found == FormDesign::controls.end() ? std::string_view() : found->name;
+}
+
+// A control as the page's native element, with the id of its name on the form, such
+// as "Text2_0". A label before a control is a <label> of it, which names the control;
+// the title is the page's heading.
+val addControl(val &host, const FormDesign::Control &control)
+{
+    val element = val::global("document").call<val>("createElement", std::string(tagFor(control.kind)));
+    place(element, control.rect);
+    element.set("id", std::string(control.name));
+    switch (control.kind) {
+    case ControlKind::Title:
+    case ControlKind::Label:
+        element.set("className", std::string("label"));
+        element.set("textContent", shownText(control.caption));
+        if (const std::string_view named = namedBy(control.name); !named.empty())
+            element.set("htmlFor", std::string(named));
+        break;
+    case ControlKind::Transcript:
+        element.set("readOnly", true);
+        element.set("value", shownText(control.caption));
+        break;
+    case ControlKind::TextBox:
+        element.set("type", std::string("text"));
+        element.set("readOnly", true);
+        break;
+    case ControlKind::List:
+        element.set("size", listRows);
+        break;
+    case ControlKind::Button:
+        element.set("type", std::string("button"));
+        element.set("textContent", shownText(control.caption));
+        break;
+    }
+    if (control.background)
+        element["style"].set("backgroundColor", cssColour(*control.background));
+    setAttribute(element, "aria-label", control.accessibleName);
+    setAttribute(element, "aria-description", control.description);
     host.call<void>("append", element);
     return element;
-}
-
-// A label, named by its caption. One that stands before a control is a <label> of it,
-// which also names the control; the title is the page's heading.
-val addLabel(val &host, const FormDesign::Rect &twips, std::string_view caption, const std::string &id,
-             const std::string &labelFor = {})
-{
-    val label = addControl(host, labelFor.empty() ? "h1" : "label", twips, id);
-    if (!labelFor.empty())
-        label.set("htmlFor", labelFor);
-    label.set("className", std::string("label"));
-    label["style"].set("backgroundColor", cssColour(FormDesign::labelBackground));
-    label.set("textContent", shownText(caption));
-    return label;
-}
-
-// A box, named by its label; what it is for is its description.
-val addBox(val &host, const FormDesign::Rect &twips, const std::string &id, std::string_view purpose)
-{
-    val box = addControl(host, "input", twips, id);
-    box.set("type", std::string("text"));
-    box.set("readOnly", true);
-    setAttribute(box, "aria-description", purpose);
-    return box;
-}
-
-val addButton(val &host, const FormDesign::Rect &twips, const std::string &id,
-              std::string_view caption, const FormDesign::Rgb &colour)
-{
-    val button = addControl(host, "button", twips, id);
-    button.set("type", std::string("button"));
-    button["style"].set("backgroundColor", cssColour(colour));
-    button.set("textContent", std::string(caption));
-    return button;
 }
 
 } // namespace
 
 FormControls buildForm(val host)
 {
-    namespace Design = FormDesign;
-    namespace Names = FormTexts::Accessible;
+    place(host, FormDesign::client);
+    host["style"].set("backgroundColor", cssColour(FormDesign::formBackground));
+    // The page brings Times New Roman's metric twin, cut down and renamed Rovalin Serif,
+    // for systems that have neither.
+    host["style"].set("fontFamily", '"' + std::string(FormDesign::fontFamily) + R"(", ")"
+                                        + std::string(FormDesign::fontMetricTwin) + R"(", "Rovalin Serif", serif)");
+    host["style"].set("fontSize", std::to_string(FormDesign::fontPointSize) + "pt");
+    setAttribute(host, "aria-label", FormTexts::programName);
 
-    place(host, {0, 0, Design::clientWidth, Design::clientHeight});
-    host["style"].set("backgroundColor", cssColour(Design::formBackground));
-    // Liberation Serif has the same metrics as Times New Roman; the page brings it, cut
-    // down and renamed Rovalin Serif, for systems that have neither.
-    host["style"].set("fontFamily", '"' + std::string(Design::fontFamily)
-                                        + R"(", "Liberation Serif", "Rovalin Serif", serif)");
-    host["style"].set("fontSize", std::to_string(Design::fontPointSize) + "pt");
-    setAttribute(host, "aria-label", Names::window);
-
-    // Document order is reading order: the title, the task, then each caption before
-    // the box it names; the buttons come last, after the result box, as Tab visits them.
-    val title = addLabel(host, Design::label1Title, FormTexts::title, "Label1_0");
-
-    val text1 = addControl(host, "textarea", Design::text1Transcript, "Text1_0");
-    text1.set("readOnly", true);
-    setAttribute(text1, "aria-label", Names::transcript);
-
-    val choose = addLabel(host, Design::label1Row[3], FormTexts::choose, "Label1_4", "List1");
-    val list1 = addControl(host, "select", Design::list1, "List1");
-    // More than one visible row makes a list box rather than a drop-down.
-    list1.set("size", 7);
-    setAttribute(list1, "aria-description", Names::list);
-
-    val firstNumber = addLabel(host, Design::label1Row[0], FormTexts::firstNumber, "Label1_1", "Text2_0");
-    setAttribute(firstNumber, "aria-description", Names::firstNumberLabel);
-    val firstRemainder = addBox(host, Design::text2[0], "Text2_0", Names::firstRemainder);
-    val secondNumber = addLabel(host, Design::label1Row[1], FormTexts::secondNumber, "Label1_2", "Text2_1");
-    setAttribute(secondNumber, "aria-description", Names::secondNumberLabel);
-    val secondRemainder = addBox(host, Design::text2[1], "Text2_1", Names::secondRemainder);
-    val solution = addLabel(host, Design::label1Row[2], FormTexts::solution, "Label1_3", "Text2_2");
-    val result = addBox(host, Design::text2[2], "Text2_2", Names::result);
-
-    val check = addButton(host, Design::command1[0], "Command1_0", FormTexts::check,
-                          Design::checkButtonBackground);
-    val clear = addButton(host, Design::command1[1], "Command1_1", FormTexts::clear,
-                          Design::clearButtonBackground);
+    // Document order is the table's reading order, which is also the order Tab visits
+    // the controls that take the focus in.
+    const val none = val::undefined();
+    FormControls controls{host, {none, none, none, none, none}, {none, none, none}, none, none, {none, none}, none};
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        val element = addControl(host, control);
+        const auto index = static_cast<std::size_t>(FormDesign::arrayIndex(control));
+        switch (control.kind) {
+        case ControlKind::Title:
+        case ControlKind::Label:
+            controls.label1.at(index) = element;
+            break;
+        case ControlKind::Transcript:
+            controls.text1 = element;
+            break;
+        case ControlKind::TextBox:
+            controls.text2.at(index) = element;
+            break;
+        case ControlKind::List:
+            controls.list1 = element;
+            break;
+        case ControlKind::Button:
+            controls.command1.at(index) = element;
+            break;
+        }
+    }
 
     // What a screen reader is told after each step: one pixel, clipped away, so that it
     // stays in the accessibility tree but never shows.
-    constexpr int onePixel = Design::twipsPerPixel;
-    val announcement = addControl(host, "div", {0, 0, onePixel, onePixel}, "announcement");
+    val announcement = val::global("document").call<val>("createElement", std::string("div"));
+    place(announcement, {0, 0, FormDesign::twipsPerPixel, FormDesign::twipsPerPixel});
+    announcement.set("id", std::string("announcement"));
     announcement.set("className", std::string("announcement"));
     setAttribute(announcement, "role", "status");
-
-    return {host,
-            {title, firstNumber, secondNumber, solution, choose},
-            {firstRemainder, secondRemainder, result},
-            text1,
-            list1,
-            {check, clear},
-            announcement};
+    host.call<void>("append", announcement);
+    controls.announcement = announcement;
+    return controls;
 }

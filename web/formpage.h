@@ -2,7 +2,7 @@
 #pragma once
 
 // The form as a piece of the page: the native controls of the desktop window, built
-// into a host element with the design's places, colours and texts.
+// into a host element from the control table (form/controltable.h).
 
 #include <emscripten/val.h>
 
@@ -11,7 +11,7 @@
 struct FormControls
 {
     emscripten::val form;
-    // Label1(0) to Label1(4): the title, the two number captions, "Решение:", "Изберете".
+    // Label1(0) to Label1(4), by their index.
     std::array<emscripten::val, 5> label1;
     std::array<emscripten::val, 3> text2;
     emscripten::val text1;
@@ -21,6 +21,5 @@ struct FormControls
     emscripten::val announcement;
 };
 
-// Fills host (still hidden) with the form as designed. The controls that take the focus
-// go in in the order Tab visits them: Text1(0), List1, Text2(0..2), Command1(0..1).
+// Fills host (still hidden) with the form as designed.
 [[nodiscard]] FormControls buildForm(emscripten::val host);

@@ -6,21 +6,39 @@
 #include "web/pagefit.h"
 #include "web/webfront.h"
 
+#include "game/fractionsource.h"
+
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
+#include <deque>
+#include <memory>
 #include <string>
 
 using emscripten::val;
 
 namespace {
 
+// The fractions a script put in the global rovalinTestFractions before the page
+// loaded, if any: the page's tests draw the hidden numbers they want with them, as the
+// desktop tests hand the window a fraction source. Otherwise the game draws its own.
+std::unique_ptr<FractionSource> fractionsGiven()
+{
+    const val given = val::global("rovalinTestFractions");
+    if (!val::global("Array").call<bool>("isArray", given))
+        return {};
+    std::deque<float> fractions;
+    for (int at = 0; at < given["length"].as<int>(); ++at)
+        fractions.push_back(given[at].as<float>());
+    return std::make_unique<FixedFractions>(std::move(fractions));
+}
+
 // The page holds one form for as long as it is open. The DOM's listeners reach it
 // through the functions bound below, which is why it cannot live in main().
 WebFront &front()
 {
-    static WebFront instance(
-        val::global("document").call<val>("getElementById", std::string("rovalin")));
+    static WebFront instance(val::global("document").call<val>("getElementById", std::string("rovalin")),
+                             fractionsGiven());
     return instance;
 }
 

@@ -27,8 +27,7 @@ void fitToWindow(const val &form)
     const val root = val::global("document")["documentElement"];
     const double width = root["clientWidth"].as<double>();
     const double height = root["clientHeight"].as<double>();
-    const FormDesign::Rect design = FormDesign::toPixels(
-        {0, 0, FormDesign::clientWidth, FormDesign::clientHeight});
+    const FormDesign::Rect design = FormDesign::toPixels(FormDesign::client);
     const double scale = std::max(std::min((width - 2 * margin) / design.width,
                                            (height - 2 * margin) / design.height),
                                   0.1);

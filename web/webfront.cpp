@@ -72,9 +72,9 @@ int rowHeight(const val &list)
 
 } // namespace
 
-WebFront::WebFront(val host)
+WebFront::WebFront(val host, std::unique_ptr<FractionSource> source)
     : form(buildForm(std::move(host)))
-    , handlers(form)
+    , handlers(form, std::move(source))
 {
 }
 

@@ -4,12 +4,15 @@
 #include "form/formhandlers.h"
 #include "web/domform.h"
 
+#include <memory>
+
 // The page's side of the form: the controls as a DomForm, and the page's events
 // turned into calls of the form's handlers. It decides nothing about the game.
 class WebFront
 {
 public:
-    explicit WebFront(emscripten::val host);
+    // Without a fraction source the game draws from a clock-seeded one.
+    explicit WebFront(emscripten::val host, std::unique_ptr<FractionSource> source = {});
     WebFront(const WebFront &) = delete;
     WebFront &operator=(const WebFront &) = delete;
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "firstframe.h"
 
-#include "form/formdesign.h"
+#include "form/controltable.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -32,34 +32,35 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
 
     QWidget window;
-    window.setFixedSize(FormDesign::clientWidth / FormDesign::twipsPerPixel,
-                        FormDesign::clientHeight / FormDesign::twipsPerPixel);
-
-    auto *transcript = new QPlainTextEdit(&window);
-    transcript->setGeometry(pixels(FormDesign::text1Transcript));
-    transcript->setReadOnly(true);
-    transcript->setPlainText(QStringLiteral("Floor"));
-
-    const std::array<FormDesign::Rect, 5> labelPlaces{
-        FormDesign::label1Title, FormDesign::label1Row[0], FormDesign::label1Row[1],
-        FormDesign::label1Row[2], FormDesign::label1Row[3]};
-    for (const FormDesign::Rect &place : labelPlaces) {
-        auto *label = new QLabel(QStringLiteral("Label"), &window);
-        label->setGeometry(pixels(place));
-    }
-
-    auto *list = new QListWidget(&window);
-    list->setGeometry(pixels(FormDesign::list1));
-    for (int number = 20; number < 50; ++number)
-        list->addItem(QString::number(number));
-
-    for (const FormDesign::Rect &place : FormDesign::text2) {
-        auto *box = new QLineEdit(&window);
-        box->setGeometry(pixels(place));
-    }
-    for (const FormDesign::Rect &place : FormDesign::command1) {
-        auto *button = new QPushButton(QStringLiteral("Button"), &window);
-        button->setGeometry(pixels(place));
+    window.setFixedSize(pixels(FormDesign::client).size());
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        QWidget *widget = nullptr;
+        switch (control.kind) {
+        case FormDesign::ControlKind::Title:
+        case FormDesign::ControlKind::Label:
+            widget = new QLabel(QStringLiteral("Label"), &window);
+            break;
+        case FormDesign::ControlKind::Transcript: {
+            auto *transcript = new QPlainTextEdit(QStringLiteral("Floor"), &window);
+            transcript->setReadOnly(true);
+            widget = transcript;
+            break;
+        }
+        case FormDesign::ControlKind::TextBox:
+            widget = new QLineEdit(&window);
+            break;
+        case FormDesign::ControlKind::List: {
+            auto *list = new QListWidget(&window);
+            for (int number = 20; number < 50; ++number)
+                list->addItem(QString::number(number));
+            widget = list;
+            break;
+        }
+        case FormDesign::ControlKind::Button:
+            widget = new QPushButton(QStringLiteral("Button"), &window);
+            break;
+        }
+        widget->setGeometry(pixels(control.rect));
     }
 
     quitAfterFirstFrame(window);

@@ -1,55 +1,83 @@
 // SPDX-License-Identifier: MIT
-// The form's handlers on an in-memory form: what loading the form, the buttons and a
-// failing calculation do, the same for every front end.
+// The form's handlers on an in-memory form: what loading the form, the picks and the
+// buttons show and announce, and how errors reach the player, the same for every
+// front end.
 
-#include "fixedfractions.h"
 #include "memoryform.h"
+#include "scenariotables.h"
 
-#include "appinfo.h"
+#include "form/appinfo.h"
+#include "form/controltable.h"
 #include "form/formhandlers.h"
 #include "form/formtexts.h"
+#include "form/gameview.h"
 
 #include <QTest>
 
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <stdexcept>
 
 namespace {
 
-// A loaded form whose first game hides 7 and whose second hides 11.
+// A fraction source that fails as a bug would, on its second draw only.
+class BrokenFractions final : public FractionSource
+{
+public:
+    void seed(std::uint64_t /*value*/) override {}
+    [[nodiscard]] float nextFraction() override
+    {
+        if (++draws == 2)
+            throw std::logic_error("no fraction left");
+        return FixedFractions::drawing(7);
+    }
+
+private:
+    int draws = 0;
+};
+
+// A loaded form whose games hide the numbers given, in turn.
 struct LoadedForm
 {
-    LoadedForm()
-        : handlers(form, std::make_unique<FixedFractions>(std::deque<float>{
-                             FixedFractions::drawing(7), FixedFractions::drawing(11)}))
+    explicit LoadedForm(std::deque<float> draws = {FixedFractions::drawing(7), FixedFractions::drawing(11)})
+        : LoadedForm(std::make_unique<FixedFractions>(std::move(draws)))
+    {
+    }
+
+    explicit LoadedForm(std::unique_ptr<FractionSource> source)
+        : handlers(form, std::move(source), [this](std::string_view what) { logged.emplace_back(what); })
     {
         handlers.Form_Load();
     }
 
-    // The player picks the item showing text; the program puts it in the list first
-    // when no list offers it.
-    void pick(const QString &text)
+    // The player clicks the item showing number.
+    void pick(int number)
     {
-        const std::string item = text.toStdString();
-        if (!form.selectItem(item)) {
-            form.list1AddItem(item);
-            form.selectItem(item);
-        }
-        handlers.List1_Click();
+        const auto found = std::ranges::find(form.items(), std::to_string(number));
+        QVERIFY2(found != form.items().end(), qPrintable(QString::number(number)));
+        handlers.List1_MouseDown({PickRule::Button::Left, 1, static_cast<int>(found - form.items().begin())});
     }
 
     MemoryForm form;
+    std::vector<std::string> logged;
     FormHandlers handlers;
 };
 
+// The worked solution of the typical game, byte for byte.
+constexpr std::string_view typicalTranscript =
+    "Извеждам двете въведени числа и остатъците:\r\n25 - 4 = 21\r\n52 - 3 = 49\r\n"
+    "Решение чрез алгоритъм на Евклид:\r\n49 - 21\r\n28 - 21\r\n21 - 7\r\n14 - 7\r\nНОД = 7";
+
 enum class Outcome { Unchanged, Solved, NewGame };
 
-QStringList phrases(const MemoryForm &form)
+void verifyNewGame(const MemoryForm &form)
 {
-    QStringList texts;
-    for (const std::string &phrase : form.announced())
-        texts.append(QString::fromStdString(phrase));
-    return texts;
+    QCOMPARE(form.items(), numberTexts(20, 49));
+    QCOMPARE(form.list1ListIndex(), -1);
+    QCOMPARE(form.label1Caption(1), "Число 1:");
+    QCOMPARE(form.label1Caption(2), "Число 2:");
+    for (int box = 0; box <= 2; ++box)
+        QVERIFY(form.text2(box).empty());
+    QVERIFY(!form.text2Locked());
 }
 
 } // namespace
@@ -59,24 +87,77 @@ class TestFormHandlers : public QObject
     Q_OBJECT
 
 private slots:
+    void formAsDesigned();
     void loadingStartsTheFirstGame();
     void captionNamesTheSite_data();
     void captionNamesTheSite();
+    void gamesAreShownAndAnnounced_data();
+    void gamesAreShownAndAnnounced();
     void buttons_data();
     void buttons();
-    void picksAreAnnounced_data();
-    void picksAreAnnounced();
-    void runTimeErrorIsReportedAndTheGameGoesOn_data();
-    void runTimeErrorIsReportedAndTheGameGoesOn();
+    void runTimeErrorsShowWhatWasDone_data();
+    void runTimeErrorsShowWhatWasDone();
+    void programmingErrorIsLoggedAndTheGameGoesOn();
 };
+
+void TestFormHandlers::formAsDesigned()
+{
+    const auto statement = std::ranges::find(FormDesign::controls, std::string_view("Text1_0"),
+                                             &FormDesign::Control::name);
+    QCOMPARE(statement->caption,
+             "Двама съученици си играят на следната игра с естествени числа: първият си намисля число от "
+             "интервала [2..20].\r\n"
+             "Вторият казва последователно две естествени числа, а първият отговаря колко е целочисленият им "
+             "остатък при деленето с намисленото от него число.\r\n"
+             "Този целочислен остатък може да бъде и 0.\r\n"
+             "Да се реализира проект, чрез който се реализира играта.\r\n"
+             "Тема на проекта: Ровалин.\r\n"
+             "Пример: въпрос: 20 остатък 5; въпрос: 50 остатък 5\r\n"
+             "Изход: 15\r\n"
+             "В реализирания проект, намисленото число се генерира автоматично.\r\n"
+             "Двете числа въпрос се посочват от листово поле, а в съответните текстови полета се извежда "
+             "съответния целочислен остатък.\r\n"
+             "Посочване на трето число е потребителския отговор.\r\n"
+             "При събитие On Click върху команден бутон се извежда поетапното решение на задачата.\r\n");
+
+    // A control named by a label comes after it, beside it on its row or just below
+    // it; and Tab meets each control once.
+    std::vector<int> tabIndexes;
+    for (auto control = FormDesign::controls.begin(); control != FormDesign::controls.end(); ++control) {
+        tabIndexes.push_back(control->tabIndex);
+        if (control->labelledBy.empty())
+            continue;
+        const auto label = std::ranges::find(FormDesign::controls.begin(), control, control->labelledBy,
+                                             &FormDesign::Control::name);
+        QVERIFY2(label != control && label->kind == FormDesign::ControlKind::Label, control->name.data());
+        constexpr int near = 60; // twips, four pixels
+        const FormDesign::Rect &at = control->rect;
+        const FormDesign::Rect &by = label->rect;
+        const bool beside = std::abs(by.top - at.top) <= near && std::abs(by.left + by.width - at.left) <= near;
+        const bool above = by.left == at.left && std::abs(by.top + by.height - at.top) <= near;
+        QVERIFY2(beside || above, control->name.data());
+    }
+    std::ranges::sort(tabIndexes);
+    QVERIFY(std::ranges::adjacent_find(tabIndexes) == tabIndexes.end());
+}
 
 void TestFormHandlers::loadingStartsTheFirstGame()
 {
-    LoadedForm loaded;
+    auto source = std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)});
+    const FixedFractions &fractions = *source;
+    const std::uint64_t before = clockSeed();
+    LoadedForm loaded(std::move(source));
+    const std::uint64_t after = clockSeed();
+
     QCOMPARE(loaded.form.caption(), FormTexts::caption(AppInfo::siteAddress));
+    // Seeded once, from the clock.
+    QCOMPARE(fractions.seeds().size(), 1U);
+    QVERIFY(fractions.seeds().front() >= before && fractions.seeds().front() <= after);
     QCOMPARE(loaded.handlers.game().state().hiddenNumber, 7);
-    QCOMPARE(loaded.form.items(), MemoryForm::numberTexts(20, 49));
-    QCOMPARE(loaded.form.label1Caption(1), "Число 1:");
+    verifyNewGame(loaded.form);
+    // The statement stays; nothing is announced before the player does anything.
+    QVERIFY(loaded.form.text1().empty());
+    QVERIFY(loaded.form.announced().empty());
     QVERIFY(loaded.form.errors().empty());
 }
 
@@ -96,46 +177,87 @@ void TestFormHandlers::captionNamesTheSite()
     QCOMPARE(QString::fromStdString(FormTexts::caption(siteAddress.toStdString())), caption);
 }
 
+void TestFormHandlers::gamesAreShownAndAnnounced_data()
+{
+    QTest::addColumn<GameRow>("game");
+    for (const GameRow &row : gameTable())
+        QTest::newRow(qPrintable(row.name)) << row;
+}
+
+void TestFormHandlers::gamesAreShownAndAnnounced()
+{
+    QFETCH(GameRow, game);
+    LoadedForm loaded({FixedFractions::drawing(game.hidden)});
+    const MemoryForm &form = loaded.form;
+
+    loaded.pick(game.picks[0]);
+    QCOMPARE(form.label1Caption(1), std::to_string(game.picks[0]));
+    QCOMPARE(form.text2(0), std::to_string(game.remainders[0]));
+    QCOMPARE(form.items(), Expected::secondList(game));
+    QCOMPARE(form.list1ListIndex(), -1);
+
+    loaded.pick(game.picks[1]);
+    QCOMPARE(form.label1Caption(2), std::to_string(game.picks[1]));
+    QCOMPARE(form.text2(1), std::to_string(game.remainders[1]));
+    QCOMPARE(form.items(), numberTexts(1, 30));
+    QCOMPARE(form.list1ListIndex(), -1);
+
+    loaded.handlers.Command1_Click(0);
+    QCOMPARE(form.text1(), Expected::transcript(game));
+    QCOMPARE(form.text2(2), std::to_string(game.divisor));
+    QVERIFY(form.text2Locked());
+
+    loaded.pick(game.picks[2]);
+    QCOMPARE(form.text2(2), Expected::verdict(game));
+    QCOMPARE(form.items(), numberTexts(1, 30));
+    QCOMPARE(form.selectedItem(), std::to_string(game.picks[2]));
+    QCOMPARE(form.text1(), Expected::transcript(game));
+
+    // A pick after the game changes nothing and says nothing.
+    const int writes = form.writeCount();
+    loaded.pick(game.picks[2] == 1 ? 2 : 1);
+    QCOMPARE(form.writeCount(), writes + 1); // the selection only
+    QCOMPARE(form.announced(), Expected::announcements(game));
+    QVERIFY(form.errors().empty());
+}
+
 void TestFormHandlers::buttons_data()
 {
-    QTest::addColumn<QStringList>("picks");
+    QTest::addColumn<QList<int>>("picks");
     QTest::addColumn<QList<int>>("pressed");
     QTest::addColumn<Outcome>("outcome");
     QTest::addColumn<QStringList>("announced");
 
-    QTest::newRow("Провери before any pick") << QStringList{} << QList{0} << Outcome::Unchanged << QStringList{};
-    QTest::newRow("Провери after one pick") << QStringList{"25"} << QList{0} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("Провери before any pick") << QList<int>{} << QList{0} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("Провери after one pick") << QList{25} << QList{0} << Outcome::Unchanged << QStringList{};
     QTest::newRow("Провери after two picks")
-        << QStringList{"25", "52"} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
+        << QList{25, 52} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
     QTest::newRow("Провери after the guess")
-        << QStringList{"25", "52", "7"} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
+        << QList{25, 52, 7} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
     QTest::newRow("Провери twice")
-        << QStringList{"25", "52"} << QList{0, 0} << Outcome::Solved << QStringList{"НОД = 7", "НОД = 7"};
-    QTest::newRow("Чисти at the start") << QStringList{} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
-    QTest::newRow("Чисти after one pick")
-        << QStringList{"25"} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+        << QList{25, 52} << QList{0, 0} << Outcome::Solved << QStringList{"НОД = 7", "НОД = 7"};
+    QTest::newRow("Чисти at the start") << QList<int>{} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+    QTest::newRow("Чисти after one pick") << QList{25} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
     QTest::newRow("Чисти after the solution")
-        << QStringList{"25", "52"} << QList{0, 1} << Outcome::NewGame << QStringList{"НОД = 7", "Нова игра"};
+        << QList{25, 52} << QList{0, 1} << Outcome::NewGame << QStringList{"НОД = 7", "Нова игра"};
     QTest::newRow("Чисти after the guess")
-        << QStringList{"25", "52", "7"} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
-    QTest::newRow("a button index beyond the two")
-        << QStringList{"25", "52"} << QList{2} << Outcome::Unchanged << QStringList{};
-    QTest::newRow("a negative button index")
-        << QStringList{"25", "52"} << QList{-1} << Outcome::Unchanged << QStringList{};
+        << QList{25, 52, 7} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
+    QTest::newRow("a button index beyond the two") << QList{25, 52} << QList{2} << Outcome::Unchanged << QStringList{};
+    QTest::newRow("a negative button index") << QList{25, 52} << QList{-1} << Outcome::Unchanged << QStringList{};
 }
 
 void TestFormHandlers::buttons()
 {
-    QFETCH(QStringList, picks);
+    QFETCH(QList<int>, picks);
     QFETCH(QList<int>, pressed);
     QFETCH(Outcome, outcome);
     QFETCH(QStringList, announced);
     LoadedForm loaded;
     const MemoryForm &form = loaded.form;
-    for (const QString &number : picks)
+    for (const int number : picks)
         loaded.pick(number);
     const int writesBefore = form.writeCount();
-    const auto announcedBefore = static_cast<qsizetype>(form.announced().size());
+    const auto announcedBefore = form.announced().size();
 
     for (const int index : pressed)
         loaded.handlers.Command1_Click(index);
@@ -146,88 +268,103 @@ void TestFormHandlers::buttons()
         QCOMPARE(form.writeCount(), writesBefore);
         break;
     case Outcome::Solved:
-        QCOMPARE(form.text1(), "Извеждам двете въведени числа и остатъците:\r\n25 - 4 = 21\r\n52 - 3 = 49\r\n"
-                               "Решение чрез алгоритъм на Евклид:\r\n49 - 21\r\n28 - 21\r\n21 - 7\r\n14 - 7\r\n"
-                               "НОД = 7");
+        QCOMPARE(form.text1(), typicalTranscript);
         QCOMPARE(form.text2(2), "7");
         QVERIFY(form.text2Locked());
-        QCOMPARE(state.pickCount, static_cast<int>(picks.size()));
+        QCOMPARE(state.pickCount, picks.size());
         break;
     case Outcome::NewGame:
         QCOMPARE(state.hiddenNumber, 11);
         QCOMPARE(state.pickCount, 0);
-        QCOMPARE(form.items(), MemoryForm::numberTexts(20, 49));
-        QCOMPARE(form.list1ListIndex(), -1);
-        QCOMPARE(form.label1Caption(1), "Число 1:");
-        QCOMPARE(form.label1Caption(2), "Число 2:");
-        for (int box = 0; box <= 2; ++box)
-            QVERIFY(form.text2(box).empty());
-        QVERIFY(!form.text2Locked());
+        verifyNewGame(form);
         QVERIFY(form.text1().empty());
         break;
     }
-    QCOMPARE(phrases(form).mid(announcedBefore), announced);
+    QStringList heard;
+    for (auto phrase = form.announced().begin() + static_cast<std::ptrdiff_t>(announcedBefore);
+         phrase != form.announced().end(); ++phrase)
+        heard.append(QString::fromStdString(*phrase));
+    QCOMPARE(heard, announced);
     QVERIFY(form.errors().empty());
 }
 
-void TestFormHandlers::picksAreAnnounced_data()
+void TestFormHandlers::runTimeErrorsShowWhatWasDone_data()
 {
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<QStringList>("announced");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("transcript");
+    QTest::addColumn<QStringList>("shown");
 
-    QTest::newRow("both remainders, then a right guess")
-        << QStringList{"25", "52", "7"} << QStringList{"Остатък 4", "Остатък 3", "Да 7"};
-    QTest::newRow("a wrong guess; a pick after the game says nothing")
-        << QStringList{"33", "60", "8", "9"} << QStringList{"Остатък 5", "Остатък 4", "Не"};
-    QTest::newRow("a remainder of 0") << QStringList{"21"} << QStringList{"Остатък 0"};
+    const QString overflow = QString::fromUtf8(FormTexts::overflowError);
+    // No list offers such numbers, and no draw gives such a fraction: only the
+    // program itself could get there.
+    QTest::newRow("Чисти when the draw fails: the new game is laid out, Text1(0) kept")
+        << "clear" << overflow << "before" << QStringList{"Число 1:", "", "20"};
+    QTest::newRow("a second number beyond 16 bits: its caption and remainder")
+        << "second pick" << overflow << "before" << QStringList{"40000", "2", "51"};
+    QTest::newRow("a first number that rounds to 0: an empty list")
+        << "first pick" << QString::fromUtf8(FormTexts::divisionByZeroError) << "before"
+        << QStringList{"0.3", "0", ""};
+    QTest::newRow("a solution stopped: only its heading")
+        << "solution" << overflow << "Извеждам двете въведени числа и остатъците:\r\n"
+        << QStringList{"25", "4", "51"};
 }
 
-void TestFormHandlers::picksAreAnnounced()
+void TestFormHandlers::runTimeErrorsShowWhatWasDone()
 {
-    QFETCH(QStringList, picks);
-    QFETCH(QStringList, announced);
-    LoadedForm loaded;
-    for (const QString &number : picks)
-        loaded.pick(number);
-    QCOMPARE(phrases(loaded.form), announced);
-}
-
-void TestFormHandlers::runTimeErrorIsReportedAndTheGameGoesOn_data()
-{
-    QTest::addColumn<QStringList>("picks");
-    QTest::addColumn<int>("box");
-    QTest::addColumn<QString>("boxText");
-
-    // No list offers such numbers, and the remainder boxes take no typing: only the
-    // program itself could put them there.
-    QTest::newRow("a second number beyond 16 bits") << QStringList{"25", "40000"} << -1 << "";
-    QTest::newRow("a remainder beyond any number") << QStringList{"25", "52"} << 0 << "1e400";
-    QTest::newRow("a difference beyond 16 bits") << QStringList{"25", "52"} << 1 << "-99999";
-}
-
-void TestFormHandlers::runTimeErrorIsReportedAndTheGameGoesOn()
-{
-    QFETCH(QStringList, picks);
-    QFETCH(int, box);
-    QFETCH(QString, boxText);
-    LoadedForm loaded;
+    QFETCH(QString, call);
+    QFETCH(QString, message);
+    QFETCH(QString, transcript);
+    QFETCH(QStringList, shown);
+    auto source = std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)});
+    FixedFractions &fractions = *source;
+    LoadedForm loaded(std::move(source));
     MemoryForm &form = loaded.form;
+    loaded.pick(25);
+    form.setText1("before");
+    Game game(fractions);
+    static_cast<void>(game.NewGame());
+    static_cast<void>(game.pick(25));
+    const auto announcedBefore = form.announced().size();
 
-    for (const QString &number : picks)
-        loaded.pick(number);
-    if (box >= 0) {
-        form.setText2(box, boxText.toStdString());
-        loaded.handlers.Command1_Click(0);
+    bool whole = true;
+    if (call == u"clear") {
+        fractions.push(std::nanf(""));
+        loaded.handlers.Command1_Click(1);
+    } else if (call == u"second pick") {
+        whole = GameView::showPick(form, game.pick(40000));
+    } else if (call == u"first pick") {
+        static_cast<void>(game.NewGame());
+        whole = GameView::showPick(form, game.pick(0.3));
+    } else {
+        whole = GameView::showSolution(form, Solution{{}, {}, {}, 0.0, RuntimeError::Kind::Overflow});
     }
-    QCOMPARE(form.errors(), std::vector<std::string>{std::string(FormTexts::overflowError)});
+
+    QVERIFY(!whole || call == u"clear");
+    QCOMPARE(form.errors(), std::vector<std::string>{message.toStdString()});
+    QCOMPARE(QString::fromStdString(form.text1()), transcript);
+    const int row = call == u"second pick" ? 2 : 1;
+    QCOMPARE(QString::fromStdString(form.label1Caption(row)), shown[0]);
+    QCOMPARE(QString::fromStdString(form.text2(row - 1)), shown[1]);
+    QCOMPARE(QString::fromStdString(form.items().empty() ? std::string() : form.items().front()), shown[2]);
+    // The error is told instead of the announcement.
+    QCOMPARE(form.announced().size(), announcedBefore);
+    QVERIFY(loaded.logged.empty());
+}
+
+void TestFormHandlers::programmingErrorIsLoggedAndTheGameGoesOn()
+{
+    LoadedForm loaded(std::make_unique<BrokenFractions>());
+    loaded.pick(25);
 
     loaded.handlers.Command1_Click(1);
-    // Hidden 11: 25 - 3 = 22 and 56 - 1 = 55.
-    for (const QString &number : QStringList{"25", "56"})
-        loaded.pick(number);
-    loaded.handlers.Command1_Click(0);
-    QVERIFY(form.text1().ends_with("НОД = 11"));
-    QCOMPARE(form.errors().size(), 1U);
+
+    QCOMPARE(loaded.form.errors(), std::vector<std::string>{std::string(FormTexts::unexpectedError)});
+    QCOMPARE(loaded.logged, std::vector<std::string>{"no fraction left"});
+    // "Чисти", as the message says, starts a new game.
+    loaded.handlers.Command1_Click(1);
+    verifyNewGame(loaded.form);
+    QCOMPARE(loaded.form.errors().size(), 1U);
 }
 
 QTEST_GUILESS_MAIN(TestFormHandlers)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include "form/numbertext.h"
 #include "game/arithmetic.h"
 #include "game/runtimeerror.h"
 #include "numbertexts.h"
@@ -25,8 +26,6 @@ private slots:
     void remainderFailures();
     void decimalText_data();
     void decimalText();
-    void numericValue_data();
-    void numericValue();
 };
 
 void TestArithmetic::roundsHalfToEven_data()
@@ -156,26 +155,6 @@ void TestArithmetic::decimalText()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(QString::fromStdString(::decimalText(value)), text);
-}
-
-void TestArithmetic::numericValue_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<std::optional<double>>("value");
-    for (const ReadNumber &row : readNumbers)
-        QTest::newRow(row.name.data()) << QString::fromStdString(row.text) << row.value;
-}
-
-void TestArithmetic::numericValue()
-{
-    QFETCH(QString, text);
-    QFETCH(std::optional<double>, value);
-    try {
-        QCOMPARE(std::optional(::numericValue(text.toStdString())), value);
-    } catch (const RuntimeError &error) {
-        QVERIFY(!value.has_value());
-        QCOMPARE(error.kind(), RuntimeError::Kind::Overflow);
-    }
 }
 
 QTEST_GUILESS_MAIN(TestArithmetic)

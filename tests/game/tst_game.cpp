@@ -1,26 +1,46 @@
 // SPDX-License-Identifier: MIT
-#include "gamefixture.h"
+// The game as an engine: the numbers each call returns and keeps, for the whole games
+// of the shared table, and where the run-time errors strike.
+
+#include "scenariotables.h"
+
+#include "game/fractionsource.h"
+#include "game/game.h"
 
 #include <QTest>
 
-#include <string>
-#include <vector>
+#include <algorithm>
+#include <cmath>
+#include <limits>
 
 namespace {
 
-std::vector<std::string> secondList(const std::vector<int> &leftOut)
+Offer offered(int first, int last)
 {
-    std::vector<std::string> texts;
-    for (int number = 50; number <= 99; ++number) {
-        if (std::find(leftOut.begin(), leftOut.end(), number) == leftOut.end())
-            texts.push_back(std::to_string(number));
-    }
-    return texts;
+    Offer numbers;
+    for (int number = first; number <= last; ++number)
+        numbers.push_back(number);
+    return numbers;
 }
 
-QStringList lines(const std::string &text)
+// A game whose draws give the hidden numbers listed, in turn; the first game started.
+struct StartedGame
 {
-    return QString::fromStdString(text).split(QStringLiteral("\r\n"));
+    explicit StartedGame(std::deque<float> draws)
+        : fractions(std::move(draws))
+        , game(fractions)
+    {
+        outcome = game.NewGame();
+    }
+
+    FixedFractions fractions;
+    Game game;
+    NewGameOutcome outcome;
+};
+
+std::deque<float> drawing(int hidden)
+{
+    return {FixedFractions::drawing(hidden)};
 }
 
 } // namespace
@@ -30,200 +50,178 @@ class TestGame : public QObject
     Q_OBJECT
 
 private slots:
-    void newGameResetsTheForm();
-    void typicalGame();
-    void wrongGuess();
-    void secondListLeavesOutMultiples_data();
-    void secondListLeavesOutMultiples();
-    void remainderMayExceedHalf();
-    void laterPicksChangeNothing();
+    void gamesPlayOut_data();
+    void gamesPlayOut();
+    void newGameStartsOver();
+    void solutionOnlyOnceBothQuestionsAreAsked_data();
+    void solutionOnlyOnceBothQuestionsAreAsked();
     void countingPicksNeverFails();
-    void noSelectionIsNoPick();
-    void transcripts_data();
-    void transcripts();
+    void runTimeErrorsStrikeWhereTheyDid_data();
+    void runTimeErrorsStrikeWhereTheyDid();
 };
 
-void TestGame::newGameResetsTheForm()
+void TestGame::gamesPlayOut_data()
 {
-    GameFixture fixture(7);
-    const MemoryForm &form = fixture.form;
-
-    QCOMPARE(form.items(), MemoryForm::numberTexts(20, 49));
-    QCOMPARE(form.list1ListIndex(), -1);
-    for (int box = 0; box <= 2; ++box)
-        QVERIFY(form.text2(box).empty());
-    QVERIFY(!form.text2Locked());
-    QCOMPARE(form.label1Caption(1), "Число 1:");
-    QCOMPARE(form.label1Caption(2), "Число 2:");
-    QCOMPARE(fixture.game.state().pickCount, 0);
-    QCOMPARE(fixture.game.state().hiddenNumber, 7);
-    QCOMPARE(fixture.game.phase(), Game::Phase::FirstQuestion);
-    // The transcript box belongs to the window; a new game leaves it alone.
-    QVERIFY(form.text1().empty());
+    QTest::addColumn<GameRow>("game");
+    for (const GameRow &row : gameTable())
+        QTest::newRow(qPrintable(row.name)) << row;
 }
 
-void TestGame::typicalGame()
+void TestGame::gamesPlayOut()
 {
-    GameFixture fixture(7);
-    const MemoryForm &form = fixture.form;
+    QFETCH(GameRow, game);
+    StartedGame started(drawing(game.hidden));
+    Game &engine = started.game;
+    QCOMPARE(started.outcome.offer, offered(20, 49));
+    QCOMPARE(engine.state().hiddenNumber, game.hidden);
 
-    QVERIFY(fixture.pick(25));
-    QCOMPARE(form.label1Caption(1), "25");
-    QCOMPARE(form.text2(0), "4");
-    QCOMPARE(form.items(), secondList({50, 75}));
-    QCOMPARE(form.items().size(), 48U);
-    QCOMPARE(form.list1ListIndex(), -1);
-    QCOMPARE(fixture.game.phase(), Game::Phase::SecondQuestion);
+    const PickOutcome first = engine.pick(game.picks[0]);
+    QCOMPARE(first.phase, Phase::FirstQuestion);
+    QCOMPARE(first.remainder, game.remainders[0]);
+    Offer second = offered(50, 99);
+    std::erase_if(second, [&game](int number) { return std::ranges::find(game.leftOut, number) != game.leftOut.end(); });
+    QCOMPARE(first.offer, second);
+    QCOMPARE(engine.state().offer, second);
+    QVERIFY(!engine.ShowSolution());
 
-    QVERIFY(fixture.pick(52));
-    QCOMPARE(form.label1Caption(2), "52");
-    QCOMPARE(form.text2(1), "3");
-    QCOMPARE(form.items(), MemoryForm::numberTexts(1, 30));
-    QCOMPARE(form.list1ListIndex(), -1);
-    QCOMPARE(fixture.game.state().secondNumber, 52);
+    const PickOutcome secondPick = engine.pick(game.picks[1]);
+    QCOMPARE(secondPick.phase, Phase::SecondQuestion);
+    QCOMPARE(secondPick.remainder, game.remainders[1]);
+    QCOMPARE(secondPick.offer, offered(1, 30));
 
-    fixture.game.ShowSolution();
-    QCOMPARE(lines(form.text1()),
-             QStringList({"Извеждам двете въведени числа и остатъците:", "25 - 4 = 21",
-                          "52 - 3 = 49", "Решение чрез алгоритъм на Евклид:", "49 - 21",
-                          "28 - 21", "21 - 7", "14 - 7", "НОД = 7"}));
-    QCOMPARE(form.text2(2), "7");
-    QVERIFY(form.text2Locked());
+    const std::optional<Solution> solution = engine.ShowSolution();
+    QVERIFY(solution && !solution->error);
+    for (const auto &[worked, expected] : {std::pair{solution->first, game.differences[0]},
+                                           std::pair{solution->second, game.differences[1]}}) {
+        QCOMPARE(worked.number, expected[0]);
+        QCOMPARE(worked.remainder, expected[1]);
+        QCOMPARE(worked.difference, expected[2]);
+    }
+    std::vector<Subtraction> steps;
+    for (const auto &[larger, smaller] : game.subtractions)
+        steps.push_back({double(larger), double(smaller)});
+    QCOMPARE(solution->subtractions, steps);
+    QCOMPARE(solution->divisor, game.divisor);
 
-    QVERIFY(fixture.pick(7));
-    QCOMPARE(form.text2(2), "Да 7");
-    QCOMPARE(form.items(), MemoryForm::numberTexts(1, 30));
-    QCOMPARE(form.list1Item(form.list1ListIndex()), "7");
-    QCOMPARE(fixture.game.phase(), Game::Phase::Over);
+    const PickOutcome guess = engine.pick(game.picks[2]);
+    QCOMPARE(guess.phase, Phase::Guess);
+    QCOMPARE(guess.verdict, game.rightGuess ? Verdict::Right : Verdict::Wrong);
+    QVERIFY(!guess.offer && !guess.remainder);
+    QCOMPARE(engine.state().offer, offered(1, 30));
+    // The solution can be asked for again after the guess, and it has not changed.
+    QCOMPARE(engine.ShowSolution()->subtractions, steps);
+
+    const PickOutcome later = engine.pick(game.picks[0]);
+    QCOMPARE(later.phase, Phase::Over);
+    QVERIFY(!later.offer && !later.remainder && !later.verdict);
+    QCOMPARE(engine.state().pickCount, 4);
 }
 
-void TestGame::wrongGuess()
+void TestGame::newGameStartsOver()
 {
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    QVERIFY(fixture.pick(52));
-    QVERIFY(fixture.pick(8));
-    QCOMPARE(fixture.form.text2(2), "Не");
-    QCOMPARE(fixture.form.items(), MemoryForm::numberTexts(1, 30));
-    QCOMPARE(fixture.form.list1Item(fixture.form.list1ListIndex()), "8");
+    StartedGame started({FixedFractions::drawing(7), FixedFractions::drawing(21)});
+    Game &engine = started.game;
+    static_cast<void>(engine.pick(25));
+    static_cast<void>(engine.pick(52));
+
+    const NewGameOutcome next = engine.NewGame();
+
+    QCOMPARE(next.offer, offered(20, 49));
+    QCOMPARE(engine.state().offer, offered(20, 49));
+    QCOMPARE(engine.state().hiddenNumber, 21);
+    QCOMPARE(engine.state().pickCount, 0);
+    QCOMPARE(engine.phase(), Phase::FirstQuestion);
+    QVERIFY(!engine.ShowSolution());
 }
 
-void TestGame::secondListLeavesOutMultiples_data()
+void TestGame::solutionOnlyOnceBothQuestionsAreAsked_data()
 {
-    QTest::addColumn<int>("firstPick");
-    QTest::addColumn<std::vector<int>>("leftOut");
+    QTest::addColumn<QList<int>>("picks");
+    QTest::addColumn<bool>("solved");
 
-    QTest::newRow("20 leaves out 60 and 80") << 20 << std::vector<int>{60, 80};
-    QTest::newRow("25 leaves out 50 and 75") << 25 << std::vector<int>{50, 75};
-    QTest::newRow("33 leaves out 66 and 99") << 33 << std::vector<int>{66, 99};
-    QTest::newRow("49 leaves out 98 only") << 49 << std::vector<int>{98};
+    QTest::newRow("no pick") << QList<int>{} << false;
+    QTest::newRow("one pick") << QList<int>{25} << false;
+    QTest::newRow("two picks") << QList<int>{25, 52} << true;
+    QTest::newRow("after the game") << QList<int>{25, 52, 3, 4} << true;
 }
 
-void TestGame::secondListLeavesOutMultiples()
+void TestGame::solutionOnlyOnceBothQuestionsAreAsked()
 {
-    QFETCH(int, firstPick);
-    QFETCH(std::vector<int>, leftOut);
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(firstPick));
-    QCOMPARE(fixture.form.items(), secondList(leftOut));
-    QCOMPARE(fixture.game.state().firstNumber, double(firstPick));
-}
-
-void TestGame::remainderMayExceedHalf()
-{
-    GameFixture fixture(21);
-    QVERIFY(fixture.pick(20));
-    QCOMPARE(fixture.form.text2(0), "20");
-}
-
-void TestGame::laterPicksChangeNothing()
-{
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    QVERIFY(fixture.pick(52));
-    QVERIFY(fixture.pick(8));
-    const int writes = fixture.form.writeCount();
-
-    QVERIFY(fixture.pick(7));
-    QVERIFY(fixture.pick(30));
-
-    QCOMPARE(fixture.form.writeCount(), writes);
-    QCOMPARE(fixture.form.text2(2), "Не");
-    QCOMPARE(fixture.game.state().pickCount, 5);
+    QFETCH(QList<int>, picks);
+    QFETCH(bool, solved);
+    StartedGame started(drawing(7));
+    for (const int number : picks)
+        static_cast<void>(started.game.pick(number));
+    QCOMPARE(started.game.ShowSolution().has_value(), solved);
 }
 
 void TestGame::countingPicksNeverFails()
 {
-    GameFixture fixture(7);
-    QVERIFY(fixture.pick(25));
-    QVERIFY(fixture.pick(52));
-    QVERIFY(fixture.pick(7));
-    const int writes = fixture.form.writeCount();
+    StartedGame started(drawing(7));
+    Game &engine = started.game;
+    for (const int number : {25, 52, 7})
+        static_cast<void>(engine.pick(number));
 
     // Far more picks than a 16-bit counter holds.
     for (int click = 0; click < 70000; ++click)
-        fixture.game.pick();
+        QVERIFY(!engine.pick(7).error);
 
-    QCOMPARE(fixture.game.state().pickCount, 32767);
-    QCOMPARE(fixture.form.writeCount(), writes);
-    QCOMPARE(fixture.form.text2(2), "Да 7");
-    fixture.game.ShowSolution();
-    QCOMPARE(fixture.form.text2(2), "7");
+    QCOMPARE(engine.state().pickCount, std::numeric_limits<std::int16_t>::max());
+    QCOMPARE(engine.ShowSolution()->divisor, 7);
 }
 
-void TestGame::noSelectionIsNoPick()
+void TestGame::runTimeErrorsStrikeWhereTheyDid_data()
 {
-    GameFixture fixture(7);
-    const int writes = fixture.form.writeCount();
-    fixture.game.pick();
-    QCOMPARE(fixture.game.state().pickCount, 0);
-    QCOMPARE(fixture.form.writeCount(), writes);
+    QTest::addColumn<QList<double>>("picks");
+    QTest::addColumn<RuntimeError::Kind>("error");
+    QTest::addColumn<std::optional<std::int32_t>>("remainder");
+    QTest::addColumn<std::optional<Offer>>("offer");
+    QTest::addColumn<int>("pickCount");
+
+    // No list offers such numbers: only a caller of the engine can pick them.
+    QTest::newRow("a first number beyond 32 bits: no remainder")
+        << QList<double>{1e10} << RuntimeError::Kind::Overflow << std::optional<std::int32_t>{}
+        << std::optional<Offer>{} << 0;
+    QTest::newRow("a first number that rounds to 0: no second list")
+        << QList<double>{0.3} << RuntimeError::Kind::DivisionByZero << std::optional<std::int32_t>{0}
+        << std::optional<Offer>{Offer{}} << 0;
+    QTest::newRow("a second number beyond 16 bits: its remainder, no third list")
+        << QList<double>{25, 40000} << RuntimeError::Kind::Overflow << std::optional<std::int32_t>{2}
+        << std::optional<Offer>{} << 1;
 }
 
-void TestGame::transcripts_data()
+void TestGame::runTimeErrorsStrikeWhereTheyDid()
 {
-    QTest::addColumn<int>("hidden");
-    QTest::addColumn<int>("firstPick");
-    QTest::addColumn<int>("secondPick");
-    QTest::addColumn<QStringList>("tail");
-    QTest::addColumn<QString>("divisor");
+    QFETCH(QList<double>, picks);
+    QFETCH(RuntimeError::Kind, error);
+    QFETCH(std::optional<std::int32_t>, remainder);
+    QFETCH(std::optional<Offer>, offer);
+    QFETCH(int, pickCount);
+    StartedGame started(drawing(7));
+    Game &engine = started.game;
+    const Offer offerBefore = [&] {
+        for (qsizetype at = 0; at + 1 < picks.size(); ++at)
+            static_cast<void>(engine.pick(picks[at]));
+        return engine.state().offer;
+    }();
 
-    QTest::newRow("equal differences: no subtraction line")
-        << 20 << 45 << 51 << QStringList{"45 - 5 = 40", "51 - 11 = 40", "Решение чрез алгоритъм на Евклид:", "НОД = 40"}
-        << "40";
-    QTest::newRow("hidden 3 gives a multiple, 12")
-        << 3 << 24 << 60
-        << QStringList{"24 - 0 = 24", "60 - 0 = 60", "Решение чрез алгоритъм на Евклид:", "60 - 24",
-                       "36 - 24", "24 - 12", "НОД = 12"}
-        << "12";
-    QTest::newRow("first difference 0 ends at once")
-        << 21 << 20 << 52
-        << QStringList{"20 - 20 = 0", "52 - 10 = 42", "Решение чрез алгоритъм на Евклид:", "НОД = 42"}
-        << "42";
-    QTest::newRow("first difference 0 against 21")
-        << 21 << 20 << 63
-        << QStringList{"20 - 20 = 0", "63 - 0 = 63", "Решение чрез алгоритъм на Евклид:", "НОД = 63"}
-        << "63";
-}
+    const PickOutcome outcome = engine.pick(picks.constLast());
 
-void TestGame::transcripts()
-{
-    QFETCH(int, hidden);
-    QFETCH(int, firstPick);
-    QFETCH(int, secondPick);
-    QFETCH(QStringList, tail);
-    QFETCH(QString, divisor);
-    GameFixture fixture(hidden);
-    QVERIFY(fixture.pick(firstPick));
-    QVERIFY(fixture.pick(secondPick));
+    QCOMPARE(outcome.error, error);
+    QCOMPARE(outcome.number, picks.constLast());
+    QCOMPARE(outcome.remainder, remainder);
+    QCOMPARE(outcome.offer, offer);
+    QCOMPARE(engine.state().offer, offer.value_or(offerBefore));
+    // The pick stopped before it was counted.
+    QCOMPARE(engine.state().pickCount, pickCount);
 
-    fixture.game.ShowSolution();
-
-    QCOMPARE(lines(fixture.form.text1()),
-             QStringList{"Извеждам двете въведени числа и остатъците:"} + tail);
-    QVERIFY(!fixture.form.text1().ends_with("\r\n"));
-    QCOMPARE(QString::fromStdString(fixture.form.text2(2)), divisor);
-    QVERIFY(fixture.form.text2Locked());
+    // A fraction that is not one draws no hidden number; the new game is laid out all
+    // the same.
+    started.fractions.push(std::nanf(""));
+    const NewGameOutcome next = engine.NewGame();
+    QCOMPARE(next.error, RuntimeError::Kind::Overflow);
+    QCOMPARE(next.offer, offered(20, 49));
+    QCOMPARE(engine.state().hiddenNumber, 7);
 }
 
 QTEST_GUILESS_MAIN(TestGame)

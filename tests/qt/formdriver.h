@@ -53,6 +53,13 @@ struct FormDriver
         return list->visualItemRect(found.constFirst()).center();
     }
 
+    // The selected item's text, empty for none.
+    [[nodiscard]] QString selectedItem() const
+    {
+        const int row = list->selectedRow();
+        return row < 0 ? QString() : list->item(row)->text();
+    }
+
     // Clicks the item showing text; false if absent.
     bool clickItem(const QString &text, Qt::MouseButton button = Qt::LeftButton) const
     {
@@ -69,8 +76,12 @@ struct FormDriver
     {
         const QString input = step.value(0).toString();
         QWidget *viewport = list->viewport();
-        if (input == u"click" || input == u"rightClick")
-            return clickItem(step.value(1).toString(), input == u"click" ? Qt::LeftButton : Qt::RightButton);
+        if (input == u"click" || input == u"rightClick" || input == u"middleClick") {
+            const Qt::MouseButton button = input == u"click"        ? Qt::LeftButton
+                                           : input == u"rightClick" ? Qt::RightButton
+                                                                    : Qt::MiddleButton;
+            return clickItem(step.value(1).toString(), button);
+        }
         if (input == u"doubleClick") {
             // A double click reaches a widget as press, release, double click, release.
             const QPoint centre = itemCentre(step.value(1).toString());
@@ -114,23 +125,37 @@ struct FormDriver
             return QApplication::focusWidget() == list;
         }
         if (input == u"key") {
-            const QString name = step.value(1).toString();
+            QString name = step.value(1).toString();
+            Qt::KeyboardModifiers modifiers;
+            static const QHash<QString, Qt::KeyboardModifier> held{
+                {QStringLiteral("Ctrl+"), Qt::ControlModifier}, {QStringLiteral("Alt+"), Qt::AltModifier},
+                {QStringLiteral("Meta+"), Qt::MetaModifier}};
+            for (auto modifier = held.begin(); modifier != held.end(); ++modifier) {
+                if (name.startsWith(modifier.key())) {
+                    modifiers |= modifier.value();
+                    name.remove(0, modifier.key().size());
+                }
+            }
             static const QHash<QString, Qt::Key> keys{
                 {QStringLiteral("Down"), Qt::Key_Down},         {QStringLiteral("Up"), Qt::Key_Up},
+                {QStringLiteral("Right"), Qt::Key_Right},       {QStringLiteral("Left"), Qt::Key_Left},
                 {QStringLiteral("Home"), Qt::Key_Home},         {QStringLiteral("End"), Qt::Key_End},
                 {QStringLiteral("PageDown"), Qt::Key_PageDown}, {QStringLiteral("PageUp"), Qt::Key_PageUp},
                 {QStringLiteral("Space"), Qt::Key_Space},       {QStringLiteral("Enter"), Qt::Key_Return}};
             QWidget *focus = QApplication::focusWidget();
             if (keys.contains(name))
-                QTest::keyClick(focus, keys.value(name));
+                QTest::keyClick(focus, keys.value(name), modifiers);
             else if (name.size() == 1)
-                QTest::keyClick(focus, name.at(0).toLatin1());
+                QTest::keyClick(focus, name.at(0).toLatin1(), modifiers);
             return focus != nullptr && (keys.contains(name) || name.size() == 1);
         }
         return false;
     }
 
     void clickButton(int index) const { QTest::mouseClick(buttons.at(index), Qt::LeftButton); }
+
+    // The game's count of picks, which the window does not show.
+    [[nodiscard]] int pickCount() const { return form.game().state().pickCount; }
 
     GameForm &form;
     PickList *list;
@@ -140,7 +165,8 @@ struct FormDriver
     QList<QPushButton *> buttons;
 };
 
-inline QStringList numberTexts(int first, int last)
+// The texts a list offering first to last shows.
+inline QStringList listOf(int first, int last)
 {
     QStringList texts;
     for (int number = first; number <= last; ++number)

@@ -1,23 +1,123 @@
 // SPDX-License-Identifier: MIT
+// The window as the player meets it: the controls of the control table, their look,
+// the games of the shared table and every row of the pick scenarios, played with
+// simulated mouse and keys.
+
 #include "formdriver.h"
+#include "scenariotables.h"
 
-#include "fixedfractions.h"
-#include "form/formtexts.h"
+#include "form/controltable.h"
+#include "form/showntext.h"
+#include "game/fractionsource.h"
 
-#include <QFile>
-#include <QFontInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
 
-using namespace Qt::StringLiterals;
+#include <algorithm>
 
 namespace {
 
+using FormDesign::ControlKind;
+
+std::unique_ptr<FixedFractions> hiddenNumbers(std::deque<float> draws)
+{
+    return std::make_unique<FixedFractions>(std::move(draws));
+}
+
 std::unique_ptr<FixedFractions> hiddenNumber(int number)
 {
-    return std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(number)});
+    return hiddenNumbers({FixedFractions::drawing(number)});
+}
+
+QRect pixels(const FormDesign::Rect &twips)
+{
+    const FormDesign::Rect rect = FormDesign::toPixels(twips);
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+QColor colour(const FormDesign::Rgb &rgb)
+{
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QStringList toList(const std::vector<std::string> &texts)
+{
+    QStringList list;
+    for (const std::string &text : texts)
+        list.append(QString::fromStdString(text));
+    return list;
+}
+
+// The text a control shows, as the toolkit holds it.
+QString shownBy(const QWidget *control)
+{
+    if (const auto *label = qobject_cast<const QLabel *>(control))
+        return label->text();
+    if (const auto *button = qobject_cast<const QPushButton *>(control))
+        return button->text();
+    if (const auto *box = qobject_cast<const QPlainTextEdit *>(control))
+        return box->toPlainText();
+    if (const auto *box = qobject_cast<const QLineEdit *>(control))
+        return box->text();
+    return {};
+}
+
+const char *className(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Title:
+    case ControlKind::Label:
+        return "QLabel";
+    case ControlKind::Transcript:
+        return "QPlainTextEdit";
+    case ControlKind::TextBox:
+        return "QLineEdit";
+    case ControlKind::List:
+        return "PickList";
+    case ControlKind::Button:
+        return "ColourButton";
+    }
+    return "";
+}
+
+// The columns of image in rect holding a pixel darker than threshold (a glyph's).
+std::pair<int, int> inkColumns(const QImage &image, const QRect &rect, int threshold)
+{
+    int first = rect.right();
+    int last = rect.left();
+    for (int x = rect.left(); x <= rect.right(); ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (image.pixelColor(x, y).lightness() < threshold) {
+                first = std::min(first, x);
+                last = std::max(last, x);
+            }
+        }
+    }
+    return {first, last};
+}
+
+// Answers the message box a call opens (it runs its own event loop) and returns its
+// title and text.
+template<typename Call>
+QString answerMessageBox(QObject *context, Call call)
+{
+    QString shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, context, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->windowTitle() + u'|' + box->text();
+            box->button(QMessageBox::Ok)->click();
+        }
+    });
+    answer.start(10);
+    call();
+    return shown;
 }
 
 } // namespace
@@ -27,48 +127,54 @@ class TestGameForm : public QObject
     Q_OBJECT
 
 private slots:
-    void controlsSitAsDesigned_data();
-    void controlsSitAsDesigned();
+    void controlsFollowTheTable_data();
+    void controlsFollowTheTable();
     void windowAtStart();
-    void coloursShowOnScreen_data();
-    void coloursShowOnScreen();
-    void oneFontEverywhere();
-    void focusedButtonShowsIt();
+    void windowIsPlacedInTheCentre();
+    void formBackgroundShows();
+    void buttonsLook_data();
+    void buttonsLook();
+    void labelsCentreTheirCaptions();
     void tabOrderAsDesigned();
-    void typicalGame();
-    void pickScenarios_data();
-    void pickScenarios();
+    void games_data();
+    void games();
+    void picksByTheTable_data();
+    void picksByTheTable();
     void resultBoxLockedOrNot();
-    void runtimeErrorShowsMessageBox();
+    void runTimeErrorShowsMessageBox();
 };
 
-void TestGameForm::controlsSitAsDesigned_data()
+void TestGameForm::controlsFollowTheTable_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("geometry");
-
-    QTest::newRow("Text1(0)") << "Text1_0" << QRect(8, 216, 441, 121);
-    QTest::newRow("Label1(0)") << "Label1_0" << QRect(56, 0, 353, 25);
-    QTest::newRow("List1") << "List1" << QRect(8, 64, 73, 137);
-    QTest::newRow("Text2(0)") << "Text2_0" << QRect(192, 40, 81, 27);
-    QTest::newRow("Text2(1)") << "Text2_1" << QRect(192, 110, 81, 27);
-    QTest::newRow("Text2(2)") << "Text2_2" << QRect(192, 176, 81, 27);
-    QTest::newRow("Command1(0)") << "Command1_0" << QRect(288, 40, 97, 27);
-    QTest::newRow("Command1(1)") << "Command1_1" << QRect(288, 176, 97, 27);
-    QTest::newRow("Label1(1)") << "Label1_1" << QRect(104, 40, 89, 27);
-    QTest::newRow("Label1(2)") << "Label1_2" << QRect(104, 112, 89, 27);
-    QTest::newRow("Label1(3)") << "Label1_3" << QRect(104, 176, 89, 27);
-    QTest::newRow("Label1(4)") << "Label1_4" << QRect(8, 40, 73, 27);
+    QTest::addColumn<int>("row");
+    for (std::size_t row = 0; row < FormDesign::controls.size(); ++row)
+        QTest::newRow(FormDesign::controls.at(row).name.data()) << static_cast<int>(row);
 }
 
-void TestGameForm::controlsSitAsDesigned()
+void TestGameForm::controlsFollowTheTable()
 {
-    QFETCH(QString, name);
-    QFETCH(QRect, geometry);
+    QFETCH(int, row);
+    const FormDesign::Control &control = FormDesign::controls.at(static_cast<std::size_t>(row));
     GameForm form;
-    const QWidget *control = form.findChild<QWidget *>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->geometry(), geometry);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    const QWidget *widget = form.findChild<QWidget *>(fromUtf8(control.name));
+    QVERIFY(widget != nullptr);
+    QVERIFY(widget->inherits(className(control.kind)));
+    QCOMPARE(widget->geometry(), pixels(control.rect));
+    QCOMPARE(shownBy(widget), QString::fromStdString(shownText(control.caption)));
+    if (control.background) {
+        // Near the bottom left corner, clear of the caption.
+        const QPoint corner = pixels(control.rect).bottomLeft() + QPoint(4, -4);
+        QCOMPARE(form.grab().toImage().pixelColor(corner), colour(*control.background));
+    }
+    const QFontInfo font(widget->font());
+    QVERIFY2(font.family() == fromUtf8(FormDesign::fontFamily) || font.family() == fromUtf8(FormDesign::fontMetricTwin),
+             qPrintable(font.family()));
+    QCOMPARE(widget->font().pointSize(), FormDesign::fontPointSize);
+    QCOMPARE(font.weight(), int(QFont::Normal));
+    QVERIFY(!font.italic());
 }
 
 void TestGameForm::windowAtStart()
@@ -79,103 +185,108 @@ void TestGameForm::windowAtStart()
     FormDriver driver(form);
     QVERIFY(driver.complete());
 
-    QCOMPARE(form.size(), QSize(461, 342));
+    QCOMPARE(form.size(), pixels(FormDesign::client).size());
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(form.windowTitle(), QStringLiteral("Ровалин"));
 
-    // The statement reads back with its CR LF and shows as eleven plain lines.
-    QCOMPARE(form.text1(), FormTexts::taskStatement);
+    // The statement shows as eleven lines, each ended by a plain line break.
     const QString shown = driver.transcript->toPlainText();
-    QVERIFY(!shown.contains(u'\r'));
     QCOMPARE(shown.split(u'\n').size(), 12);
-    QCOMPARE(shown.split(u'\n').constFirst(),
-             QStringLiteral("Двама съученици си играят на следната игра с естествени числа: "
-                            "първият си намисля число от интервала [2..20]."));
+    QVERIFY(!shown.contains(u'\r'));
     QVERIFY(driver.transcript->isReadOnly());
     QCOMPARE(driver.transcript->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-
-    QCOMPARE(driver.labels[0]->text().trimmed(), QStringLiteral("Ровалин"));
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("Число 1:"));
-    QCOMPARE(driver.labels[2]->text(), QStringLiteral("Число 2:"));
-    QCOMPARE(driver.labels[3]->text(), QStringLiteral("Решение:"));
-    QCOMPARE(driver.labels[4]->text(), QStringLiteral("Изберете"));
-    QCOMPARE(driver.buttons[0]->text(), QStringLiteral("Провери"));
-    QCOMPARE(driver.buttons[1]->text(), QStringLiteral("Чисти"));
-
-    for (QLineEdit *box : driver.boxes)
-        QVERIFY(box->text().isEmpty());
     QVERIFY(driver.boxes[0]->isReadOnly());
     QVERIFY(driver.boxes[1]->isReadOnly());
     QVERIFY(!driver.boxes[2]->isReadOnly());
-    QCOMPARE(driver.items(), numberTexts(20, 49));
-    QCOMPARE(form.list1ListIndex(), -1);
-    QCOMPARE(form.game().state().pickCount, 0);
+    QCOMPARE(driver.items(), listOf(20, 49));
+    QCOMPARE(driver.list->selectedRow(), -1);
 }
 
-void TestGameForm::coloursShowOnScreen_data()
+void TestGameForm::windowIsPlacedInTheCentre()
 {
-    QTest::addColumn<QPoint>("where");
-    QTest::addColumn<QColor>("expected");
-
-    const QColor green(0, 192, 0);
-    const QColor labelColour(255, 192, 128);
-    QTest::newRow("form, between the controls") << QPoint(150, 150) << green;
-    QTest::newRow("form, bottom right corner") << QPoint(458, 339) << green;
-    QTest::newRow("title label, left end") << QPoint(60, 20) << labelColour;
-    QTest::newRow("Label1(3), below its text") << QPoint(108, 200) << labelColour;
-    QTest::newRow("Label1(4), bottom left") << QPoint(10, 62) << labelColour;
-    QTest::newRow("Провери") << QPoint(292, 62) << QColor(128, 255, 128);
-    QTest::newRow("Чисти") << QPoint(292, 198) << QColor(255, 0, 0);
+    GameForm form;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY((form.geometry().center() - screen.center()).manhattanLength() <= 2);
 }
 
-void TestGameForm::coloursShowOnScreen()
+void TestGameForm::formBackgroundShows()
 {
-    QFETCH(QPoint, where);
-    QFETCH(QColor, expected);
     GameForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-
     const QImage image = form.grab().toImage();
-    QCOMPARE(image.pixelColor(where).rgb(), expected.rgb());
+    // Between the controls, and in the far corner.
+    for (const QPoint where : {QPoint(150, 150), QPoint(image.width() - 3, image.height() - 3)})
+        QCOMPARE(image.pixelColor(where), colour(FormDesign::formBackground));
 }
 
-void TestGameForm::oneFontEverywhere()
+void TestGameForm::buttonsLook_data()
 {
-    GameForm form;
-    const QStringList acceptable{QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")};
-    const QList<QWidget *> controls = form.findChildren<QWidget *>(Qt::FindDirectChildrenOnly);
-    QVERIFY(controls.size() >= 12);
-    for (const QWidget *control : controls) {
-        const QFontInfo info(control->font());
-        QVERIFY2(acceptable.contains(info.family()), qPrintable(control->objectName() + ": " + info.family()));
-        QCOMPARE(control->font().pointSize(), 12);
-        QCOMPARE(info.weight(), int(QFont::Normal));
-        QVERIFY(!info.italic());
-    }
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("pressed");
+
+    QTest::newRow("Провери") << 0 << false;
+    QTest::newRow("Провери, pressed") << 0 << true;
+    QTest::newRow("Чисти") << 1 << false;
+    QTest::newRow("Чисти, pressed") << 1 << true;
 }
 
-void TestGameForm::focusedButtonShowsIt()
+void TestGameForm::buttonsLook()
 {
+    QFETCH(int, index);
+    QFETCH(bool, pressed);
     GameForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
-    // Black pixels on the column where the focus rectangle's left side runs.
-    const auto blackOnFocusLine = [&form] {
-        const QImage image = form.grab().toImage();
+    QPushButton *button = driver.buttons[index];
+    const QColor background = button->palette().color(QPalette::Button);
+    button->setDown(pressed);
+    const QImage image = button->grab().toImage();
+
+    // A raised bevel is light at the top left and dark at the bottom right; pressed,
+    // the other way round.
+    const QColor topLeft = image.pixelColor(0, 0);
+    const QColor bottomRight = image.pixelColor(image.width() - 1, image.height() - 1);
+    QCOMPARE(topLeft.lightness() > background.lightness(), !pressed);
+    QCOMPARE(bottomRight.lightness() < background.lightness(), !pressed);
+    // The caption is black.
+    const QRect inside = image.rect().adjusted(6, 6, -6, -6);
+    const auto [first, last] = inkColumns(image, inside, 40);
+    QVERIFY2(first < last, "no black caption");
+
+    // The keyboard focus shows as a dotted black rectangle, four pixels in.
+    const auto blackOnFocusLine = [button] {
+        const QImage shown = button->grab().toImage();
         int black = 0;
-        for (int y = 46; y < 62; ++y)
-            black += image.pixelColor(292, y) == QColor(Qt::black) ? 1 : 0;
+        for (int y = 6; y < shown.height() - 6; ++y)
+            black += shown.pixelColor(4, y) == QColor(Qt::black) ? 1 : 0;
         return black;
     };
     QCOMPARE(blackOnFocusLine(), 0);
+    button->setFocus();
+    QTRY_VERIFY(blackOnFocusLine() >= 5);
+}
 
-    driver.boxes[2]->setFocus();
-    QTest::keyClick(driver.boxes[2], Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), driver.buttons[0]);
-    QVERIFY(blackOnFocusLine() >= 5);
+void TestGameForm::labelsCentreTheirCaptions()
+{
+    GameForm form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage image = form.grab().toImage();
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        if (control.kind != ControlKind::Label && control.kind != ControlKind::Title)
+            continue;
+        // Inside the edges, which the boxes beside the labels overlap by a pixel.
+        const QRect rect = pixels(control.rect).adjusted(1, 1, -1, -1);
+        const auto [first, last] = inkColumns(image, rect, 100);
+        QVERIFY2(first < last, control.name.data());
+        const int leftMargin = first - rect.left();
+        const int rightMargin = rect.right() - last;
+        QVERIFY2(std::abs(leftMargin - rightMargin) <= 2,
+                 qPrintable(QStringLiteral("%1: %2 px left, %3 px right").arg(fromUtf8(control.name)).arg(leftMargin).arg(rightMargin)));
+    }
 }
 
 void TestGameForm::tabOrderAsDesigned()
@@ -183,7 +294,6 @@ void TestGameForm::tabOrderAsDesigned()
     GameForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-
     QStringList order;
     QWidget *start = QApplication::focusWidget();
     QVERIFY(start != nullptr);
@@ -194,105 +304,94 @@ void TestGameForm::tabOrderAsDesigned()
         current = QApplication::focusWidget();
     } while (current != start && order.size() < 20);
 
-    QCOMPARE(order, QStringList({"Text1_0", "List1", "Text2_0", "Text2_1", "Text2_2",
-                                 "Command1_0", "Command1_1"}));
+    QCOMPARE(order, QStringList({"Text1_0", "List1", "Text2_0", "Text2_1", "Text2_2", "Command1_0", "Command1_1"}));
 }
 
-void TestGameForm::typicalGame()
+void TestGameForm::games_data()
 {
-    GameForm form(hiddenNumber(7));
+    QTest::addColumn<GameRow>("game");
+    for (const GameRow &row : gameTable())
+        QTest::newRow(qPrintable(row.name)) << row;
+}
+
+void TestGameForm::games()
+{
+    QFETCH(GameRow, game);
+    GameForm form(hiddenNumbers({FixedFractions::drawing(game.hidden), FixedFractions::drawing(2)}));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
 
-    QVERIFY(driver.clickItem(QStringLiteral("25")));
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("25"));
-    QCOMPARE(driver.boxes[0]->text(), QStringLiteral("4"));
-    QCOMPARE(driver.items().size(), 48);
-    QVERIFY(!driver.items().contains(QStringLiteral("75")));
-    QCOMPARE(form.list1ListIndex(), -1);
+    QVERIFY(driver.clickItem(QString::number(game.picks[0])));
+    QCOMPARE(driver.labels[1]->text(), QString::number(game.picks[0]));
+    QCOMPARE(driver.boxes[0]->text(), QString::number(game.remainders[0]));
+    QCOMPARE(driver.items(), toList(Expected::secondList(game)));
+    QCOMPARE(driver.list->selectedRow(), -1);
 
-    QVERIFY(driver.clickItem(QStringLiteral("52")));
-    QCOMPARE(driver.labels[2]->text(), QStringLiteral("52"));
-    QCOMPARE(driver.boxes[1]->text(), QStringLiteral("3"));
-    QCOMPARE(driver.items(), numberTexts(1, 30));
+    QVERIFY(driver.clickItem(QString::number(game.picks[1])));
+    QCOMPARE(driver.labels[2]->text(), QString::number(game.picks[1]));
+    QCOMPARE(driver.boxes[1]->text(), QString::number(game.remainders[1]));
+    QCOMPARE(driver.items(), listOf(1, 30));
 
     // Space presses the focused button, as Enter does.
     driver.buttons[0]->setFocus();
     QTest::keyClick(driver.buttons[0], Qt::Key_Space);
-    const QStringList expected{"Извеждам двете въведени числа и остатъците:", "25 - 4 = 21",
-                               "52 - 3 = 49", "Решение чрез алгоритъм на Евклид:", "49 - 21",
-                               "28 - 21", "21 - 7", "14 - 7", "НОД = 7"};
-    QCOMPARE(QString::fromStdString(form.text1()), expected.join(QStringLiteral("\r\n")));
-    QCOMPARE(driver.transcript->toPlainText(), expected.join(u'\n'));
-    QCOMPARE(driver.boxes[2]->text(), QStringLiteral("7"));
+    QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game))));
+    QCOMPARE(driver.boxes[2]->text(), QString::number(game.divisor));
     QVERIFY(driver.boxes[2]->isReadOnly());
 
-    QVERIFY(driver.clickItem(QStringLiteral("7")));
-    QCOMPARE(driver.boxes[2]->text(), QStringLiteral("Да 7"));
-    QCOMPARE(form.list1Item(form.list1ListIndex()), "7");
+    QVERIFY(driver.clickItem(QString::number(game.picks[2])));
+    QCOMPARE(driver.boxes[2]->text(), QString::fromStdString(Expected::verdict(game)));
+    QCOMPARE(driver.selectedItem(), QString::number(game.picks[2]));
 
     driver.buttons[1]->setFocus();
     QTest::keyClick(driver.buttons[1], Qt::Key_Return);
-    QVERIFY(form.text1().empty());
     QVERIFY(driver.transcript->toPlainText().isEmpty());
-    QCOMPARE(driver.items(), numberTexts(20, 49));
-    QCOMPARE(form.game().state().pickCount, 0);
+    QCOMPARE(driver.items(), listOf(20, 49));
+    QCOMPARE(driver.labels[1]->text(), QStringLiteral("Число 1:"));
+    QVERIFY(!driver.boxes[2]->isReadOnly());
 }
 
-void TestGameForm::pickScenarios_data()
+void TestGameForm::picksByTheTable_data()
 {
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QJsonArray>("input");
-    QTest::addColumn<QString>("picks");
-
-    QFile file(QFINDTESTDATA("../scenarios/picks.json"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QJsonArray scenarios = QJsonDocument::fromJson(file.readAll())[u"scenarios"].toArray();
-    QVERIFY(!scenarios.isEmpty());
-    for (const QJsonValue scenario : scenarios) {
-        QTest::newRow(qPrintable(scenario[u"name"].toString()))
-            << scenario[u"list"].toString() << scenario[u"input"].toArray()
-            << scenario[u"picks"].toString();
-    }
+    QTest::addColumn<PickScenario>("scenario");
+    for (const PickScenario &row : pickScenarios())
+        QTest::newRow(qPrintable(row.name)) << row;
 }
 
-void TestGameForm::pickScenarios()
+void TestGameForm::picksByTheTable()
 {
-    QFETCH(QString, list);
-    QFETCH(QJsonArray, input);
-    QFETCH(QString, picks);
+    QFETCH(PickScenario, scenario);
     GameForm form(hiddenNumber(7));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
-    int picksBefore = 0;
-    if (list == u"guessed") {
-        for (const QString &number : {u"25"_s, u"52"_s, u"15"_s})
+    if (scenario.list == u"guessed") {
+        for (const QString &number : {QStringLiteral("25"), QStringLiteral("52"), QStringLiteral("15")})
             QVERIFY(driver.clickItem(number));
-        picksBefore = 3;
-    } else if (list == u"short") {
-        form.list1Clear();
-        form.list1AddItem("20");
-        form.list1AddItem("21");
+    } else if (scenario.list == u"short") {
+        // The program cuts the list to its first two items.
+        while (driver.list->count() > 2)
+            delete driver.list->takeItem(2);
     }
-    const std::string selectedBefore = form.list1Item(form.list1ListIndex());
+    const int picksBefore = driver.pickCount();
+    const QString selectedBefore = driver.selectedItem();
+    const QString captionBefore = driver.labels[1]->text();
 
-    for (const QJsonValue step : input)
-        QVERIFY(driver.play(step.toArray().toVariantList()));
+    for (const QStringList &step : scenario.input)
+        QVERIFY(driver.play(QVariantList(step.begin(), step.end())));
 
-    const int pickCount = form.game().state().pickCount;
-    const QString selected = QString::fromStdString(form.list1Item(form.list1ListIndex()));
-    if (picks.isEmpty()) {
-        QCOMPARE(pickCount, picksBefore);
-        QCOMPARE(selected.toStdString(), selectedBefore);
-        QCOMPARE(driver.labels[1]->text(), list == u"guessed" ? u"25"_s : u"Число 1:"_s);
-    } else {
-        QCOMPARE(pickCount, picksBefore + 1);
-        QCOMPARE(list == u"guessed" ? selected : driver.labels[1]->text(), picks);
+    QCOMPARE(driver.pickCount(), picksBefore + scenario.picks.size());
+    if (scenario.picks.isEmpty()) {
+        QCOMPARE(driver.selectedItem(), selectedBefore);
+        QCOMPARE(driver.labels[1]->text(), captionBefore);
+    } else if (scenario.list == u"guessed") {
+        QCOMPARE(driver.selectedItem(), scenario.picks.constLast());
         // A pick that keeps the list shows the picked item.
-        const QRect shown = driver.list->visualItemRect(driver.list->item(form.list1ListIndex()));
-        QVERIFY(list != u"guessed" || driver.list->viewport()->rect().contains(shown));
+        const QRect shown = driver.list->visualItemRect(driver.list->item(driver.list->selectedRow()));
+        QVERIFY(driver.list->viewport()->rect().contains(shown));
+    } else {
+        QCOMPARE(driver.labels[1]->text(), scenario.picks.constFirst());
     }
 }
 
@@ -310,7 +409,7 @@ void TestGameForm::resultBoxLockedOrNot()
     QVERIFY(driver.clickItem(QStringLiteral("52")));
     QCOMPARE(driver.boxes[2]->text(), QStringLiteral("12"));
     driver.clickButton(0);
-    QVERIFY(form.text1().ends_with("НОД = 7"));
+    QVERIFY(driver.transcript->toPlainText().endsWith(QStringLiteral("НОД = 7")));
 
     // Locked by the solution: typing changes nothing.
     QTest::keyClicks(driver.boxes[2], QStringLiteral("99"));
@@ -321,33 +420,23 @@ void TestGameForm::resultBoxLockedOrNot()
     QCOMPARE(driver.boxes[0]->text(), QStringLiteral("4"));
 }
 
-void TestGameForm::runtimeErrorShowsMessageBox()
+void TestGameForm::runTimeErrorShowsMessageBox()
 {
-    GameForm form(hiddenNumber(7));
+    // The second game's draw fails: a fraction that is not a number.
+    GameForm form(hiddenNumbers({FixedFractions::drawing(7), std::nanf(""), FixedFractions::drawing(9)}));
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);
     QVERIFY(driver.clickItem(QStringLiteral("25")));
-    form.list1AddItem("40000");
 
-    // The message box is modal: answer it from the event loop it runs.
-    QString shown;
-    QTimer answer;
-    connect(&answer, &QTimer::timeout, &form, [&shown] {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            shown = box->windowTitle() + u'|' + box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    answer.start(10);
-    QVERIFY(driver.clickItem(QStringLiteral("40000")));
-    answer.stop();
+    const QString shown = answerMessageBox(&form, [&driver] { driver.clickButton(1); });
 
     QVERIFY2(shown.startsWith(QStringLiteral("Ровалин: грешка|")), qPrintable(shown));
     QVERIFY(shown.contains(QStringLiteral("Чисти")));
     QVERIFY(form.isVisible());
     driver.clickButton(1);
-    QCOMPARE(driver.items(), numberTexts(20, 49));
+    QCOMPARE(driver.items(), listOf(20, 49));
+    QCOMPARE(form.game().state().hiddenNumber, 9);
 }
 
 QTEST_MAIN(TestGameForm)

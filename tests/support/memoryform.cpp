@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "memoryform.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 void MemoryForm::setCaption(std::string_view text)
@@ -16,11 +15,6 @@ void MemoryForm::setLabel1Caption(int index, std::string_view caption)
     ++writes;
 }
 
-std::string MemoryForm::text2(int index) const
-{
-    return boxes.at(static_cast<std::size_t>(index));
-}
-
 void MemoryForm::setText2(int index, std::string_view text)
 {
     boxes.at(static_cast<std::size_t>(index)) = text;
@@ -31,11 +25,6 @@ void MemoryForm::setText2Locked(bool locked)
 {
     resultLocked = locked;
     ++writes;
-}
-
-std::string MemoryForm::text1() const
-{
-    return transcript;
 }
 
 void MemoryForm::setText1(std::string_view text)
@@ -55,23 +44,6 @@ void MemoryForm::list1AddItem(std::string_view text)
 {
     listItems.emplace_back(text);
     ++writes;
-}
-
-int MemoryForm::list1ListCount() const
-{
-    return static_cast<int>(listItems.size());
-}
-
-std::string MemoryForm::list1Item(int index) const
-{
-    if (index < 0 || index >= static_cast<int>(listItems.size()))
-        return {};
-    return listItems[static_cast<std::size_t>(index)];
-}
-
-int MemoryForm::list1ListIndex() const
-{
-    return selected;
 }
 
 void MemoryForm::setList1ListIndex(int index)
@@ -97,19 +69,12 @@ const std::string &MemoryForm::label1Caption(int index) const
     return labels.at(static_cast<std::size_t>(index));
 }
 
-std::vector<std::string> MemoryForm::numberTexts(int first, int last)
+const std::string &MemoryForm::text2(int index) const
 {
-    std::vector<std::string> texts;
-    for (int number = first; number <= last; ++number)
-        texts.push_back(std::to_string(number));
-    return texts;
+    return boxes.at(static_cast<std::size_t>(index));
 }
 
-bool MemoryForm::selectItem(std::string_view text)
+std::string MemoryForm::selectedItem() const
 {
-    const auto found = std::find(listItems.begin(), listItems.end(), text);
-    if (found == listItems.end())
-        return false;
-    selected = static_cast<int>(found - listItems.begin());
-    return true;
+    return selected < 0 ? std::string() : listItems.at(static_cast<std::size_t>(selected));
 }

@@ -7,32 +7,31 @@
 #include <string>
 #include <vector>
 
-// A form surface held in memory, for testing the game without a window. Besides the
-// interface it lets a test look at everything the game wrote and play the user's
-// part (selecting an item).
+// A form surface held in memory, for testing the handlers without a window. It starts
+// as the form is designed and lets a test look at everything written to it.
 class MemoryForm final : public FormSurface
 {
 public:
     void setCaption(std::string_view text) override;
     void setLabel1Caption(int index, std::string_view caption) override;
-    [[nodiscard]] std::string text2(int index) const override;
     void setText2(int index, std::string_view text) override;
     void setText2Locked(bool locked) override;
-    [[nodiscard]] std::string text1() const override;
     void setText1(std::string_view text) override;
     void list1Clear() override;
     void list1AddItem(std::string_view text) override;
-    [[nodiscard]] int list1ListCount() const override;
-    [[nodiscard]] std::string list1Item(int index) const override;
-    [[nodiscard]] int list1ListIndex() const override;
+    [[nodiscard]] int list1ListIndex() const override { return selected; }
     void setList1ListIndex(int index) override;
     void announce(std::string_view phrase) override;
     void reportRunTimeError(std::string_view message) override;
 
     [[nodiscard]] const std::string &caption() const { return formCaption; }
     [[nodiscard]] const std::string &label1Caption(int index) const;
+    [[nodiscard]] const std::string &text2(int index) const;
     [[nodiscard]] bool text2Locked() const { return resultLocked; }
+    [[nodiscard]] const std::string &text1() const { return transcript; }
     [[nodiscard]] const std::vector<std::string> &items() const { return listItems; }
+    // The selected item's text, empty for none.
+    [[nodiscard]] std::string selectedItem() const;
     // Counts every write, so a test can prove that a call changed nothing at all.
     [[nodiscard]] int writeCount() const { return writes; }
     // The phrases announced to a screen reader, oldest first.
@@ -40,15 +39,9 @@ public:
     // The run-time errors reported to the player, oldest first.
     [[nodiscard]] const std::vector<std::string> &errors() const { return reported; }
 
-    // The items of a list that offers first to last, as the game writes them.
-    [[nodiscard]] static std::vector<std::string> numberTexts(int first, int last);
-
-    // The user selects the item showing text; false when no item shows it.
-    bool selectItem(std::string_view text);
-
 private:
     std::string formCaption;
-    std::array<std::string, 3> labels{"", "Число 1:", "Число 2:"};
+    std::array<std::string, 3> labels;
     std::array<std::string, 3> boxes;
     bool resultLocked = true;
     std::string transcript;

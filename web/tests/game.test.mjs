@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Games played on the page with real clicks and keys, served over HTTP and opened from
-// disk; every text the game writes is checked character for character.
+// The whole games of the shared table (tests/scenarios/games.json), played on the page
+// with real clicks and keys, served over HTTP and opened from disk; every text the game
+// writes and announces is checked character for character.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -8,11 +9,10 @@ import assert from 'node:assert/strict';
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 import { fontsDrawing, textsShown } from './support/pagefont.mjs';
 import { cppStringConstant } from './support/cppconstant.mjs';
-import { accessibleNode, candidates, controls, expectedSolution, numbers, pick, readForm } from './support/rovalinform.mjs';
+import { accessibleNode, controls, pick, readForm } from './support/rovalinform.mjs';
+import { controlTable, drawing, expected, games, numbers } from './support/tables.mjs';
 
-const taskStatement = cppStringConstant('form/formtexts.h', 'taskStatement');
-const firstOffer = numbers(20, 49);
-const guessOffer = numbers(1, 30);
+const taskStatement = controlTable().controls.find(({ name }) => name === 'Text1_0').caption;
 
 function freshGame(transcript) {
   return {
@@ -21,13 +21,13 @@ function freshGame(transcript) {
     boxes: ['', '', ''],
     resultLocked: false,
     transcript,
-    items: firstOffer,
+    items: numbers(20, 49),
     selected: -1,
   };
 }
 
 for (const origin of origins) {
-  describe(`the game, page opened over ${origin}`, () => {
+  describe(`games, page opened over ${origin}`, () => {
     let browser;
     let address;
     let page;
@@ -43,93 +43,79 @@ for (const origin of origins) {
       await address?.close();
     });
 
-    const load = async () => {
+    const load = async (fractions) => {
       await page?.close();
-      ({ page, errors } = await openPage(browser.context, address.url));
+      ({ page, errors } = await openPage(browser.context, address.url, { fractions }));
     };
-    const assertNoPageErrors = () => assert.deepEqual(errors, []);
     // What the live region holds in Chromium's accessibility tree.
-    const assertAnnounced = async (phrase) =>
-      assert.equal((await accessibleNode(page, 'announcement')).text, phrase);
+    const announced = async () => (await accessibleNode(page, 'announcement')).text;
 
     test('the page loads with a new game and the task statement', async () => {
       await load();
-      assert.deepEqual(await readForm(page), freshGame(taskStatement.replaceAll('\r\n', '\n')));
-      assert.equal(await page.title(), 'Ровалин');
+      assert.deepEqual(await readForm(page), freshGame(taskStatement));
+      assert.equal(await page.title(), cppStringConstant('form/formtexts.h', 'programName'));
       assert.equal(await page.locator('html').getAttribute('lang'), 'bg');
-      assertNoPageErrors();
+      assert.deepEqual(errors, []);
     });
 
-    test('a typical game: two questions, the solution, the guess, then "Чисти"', async () => {
-      await load();
-      const shownAtStart = await textsShown(page);
-      await pick(page, 25);
-      let form = await readForm(page);
-      assert.equal(form.firstNumber, '25');
-      assert.match(form.boxes[0], /^(1?[0-9]|20)$/);
-      assert.deepEqual(form.items, numbers(50, 99, (n) => n % 25 !== 0));
-      assert.equal(form.selected, -1, 'the new list has nothing selected');
-      await assertAnnounced(`Остатък ${form.boxes[0]}`);
+    for (const game of games) {
+      test(game.name, async () => {
+        await load([drawing(game.hidden), drawing(2)]);
+        const shownAtStart = await textsShown(page);
+        await pick(page, game.picks[0]);
+        let form = await readForm(page);
+        assert.deepEqual([form.firstNumber, form.boxes[0], form.selected], [String(game.picks[0]), String(game.remainders[0]), -1]);
+        assert.deepEqual(form.items, expected.secondList(game));
+        assert.equal(await announced(), expected.remainder(game.remainders[0]));
 
-      await pick(page, 52);
-      form = await readForm(page);
-      assert.equal(form.secondNumber, '52');
-      assert.match(form.boxes[1], /^(1?[0-9]|20)$/);
-      assert.deepEqual(form.items, guessOffer);
-      await assertAnnounced(`Остатък ${form.boxes[1]}`);
-      const questions = [
-        { number: 25, remainder: Number(form.boxes[0]) },
-        { number: 52, remainder: Number(form.boxes[1]) },
-      ];
-      const possible = candidates(questions);
-      assert.ok(possible.length > 0, `remainders ${form.boxes} fit no hidden number`);
+        await pick(page, game.picks[1]);
+        form = await readForm(page);
+        assert.deepEqual([form.secondNumber, form.boxes[1], form.selected], [String(game.picks[1]), String(game.remainders[1]), -1]);
+        assert.deepEqual(form.items, numbers(1, 30));
+        assert.equal(await announced(), expected.remainder(game.remainders[1]));
 
-      // Enter presses the focused button, as Space does.
-      await controls(page).check.focus();
-      await page.keyboard.press('Enter');
-      form = await readForm(page);
-      const solution = expectedSolution(...questions);
-      assert.equal(form.transcript, solution.lines.join('\n'), 'one line break per line, none after the last');
-      assert.equal(form.boxes[2], String(solution.divisor));
-      assert.equal(form.resultLocked, true);
-      for (const hidden of possible) assert.equal(solution.divisor % hidden, 0);
-      await assertAnnounced(`НОД = ${solution.divisor}`);
+        // Enter presses the focused button, as Space does.
+        await controls(page).check.focus();
+        await page.keyboard.press('Enter');
+        form = await readForm(page);
+        assert.equal(form.transcript, expected.transcript(game));
+        assert.deepEqual([form.boxes[2], form.resultLocked], [String(game.divisor), true]);
+        assert.equal(await announced(), expected.divisor(game));
 
-      const [guess, verdict] = possible.length === 1 ? [possible[0], `Да ${possible[0]}`] : [1, 'Не'];
-      await pick(page, guess);
-      form = await readForm(page);
-      assert.equal(form.boxes[2], verdict);
-      await assertAnnounced(verdict);
-      assert.equal(form.transcript, solution.lines.join('\n'));
+        await pick(page, game.picks[2]);
+        form = await readForm(page);
+        assert.equal(form.boxes[2], expected.verdict(game));
+        assert.equal(form.items[form.selected], String(game.picks[2]));
+        assert.equal(await announced(), expected.verdict(game));
 
-      // The page's font has every character the game has shown: none is drawn by another.
-      const shown = [...shownAtStart, ...await textsShown(page)].join('\n');
-      assert.deepEqual(await fontsDrawing(page, shown), [{ familyName: 'Rovalin Serif', isCustomFont: true }]);
+        // The page's font has every character the game has shown: none is drawn by another.
+        const shown = [...shownAtStart, ...await textsShown(page)].join('\n');
+        assert.deepEqual(await fontsDrawing(page, shown), [{ familyName: 'Rovalin Serif', isCustomFont: true }]);
 
-      await controls(page).clear.focus();
-      await page.keyboard.press(' ');
-      assert.deepEqual(await readForm(page), freshGame(''));
-      await assertAnnounced('Нова игра');
-      assertNoPageErrors();
-    });
+        await controls(page).clear.focus();
+        await page.keyboard.press(' ');
+        assert.deepEqual(await readForm(page), freshGame(''));
+        assert.equal(await announced(), cppStringConstant('form/formtexts.h', 'newGame'));
+        assert.deepEqual(errors, []);
+      });
+    }
 
     test('a run-time error is reported and the page keeps working', async () => {
-      await load();
+      // The second game's draw fails: a fraction that is not a number.
+      await load([drawing(7), NaN, drawing(9)]);
       await pick(page, 25);
-      await pick(page, 52);
-      // The remainder boxes are read-only for the player; only a script can do this.
-      await controls(page).boxes[0].evaluate((element) => { element.value = '1e400'; });
       const messages = [];
       page.on('dialog', async (dialog) => {
         messages.push([dialog.type(), dialog.message()]);
         await dialog.accept();
       });
-      await controls(page).check.click();
+      await controls(page).clear.click();
       assert.deepEqual(messages, [['alert', cppStringConstant('form/formtexts.h', 'overflowError')]]);
 
       await controls(page).clear.click();
       assert.deepEqual(await readForm(page), freshGame(''));
-      assertNoPageErrors();
+      assert.equal(messages.length, 1);
+      assert.deepEqual(errors, []);
     });
   });
 }

@@ -80,8 +80,14 @@ function watchPolicyViolations() {
 // requested, and in errors everything that went wrong, as a browser's console would
 // show it: script errors, console errors, requests that failed or were answered with an
 // HTTP error, and loads or scripts the page's policy refused.
-export async function openPage(context, url) {
+// fractions: the fractions the game draws its hidden numbers from, in turn (NaN for
+// one that fails), handed to the page before it loads as rovalinTestFractions.
+export async function openPage(context, url, { fractions } = {}) {
   const page = await context.newPage();
+  if (fractions) {
+    // Sent as texts: the page's init script is given its argument as JSON, which has no NaN.
+    await page.addInitScript((given) => { window.rovalinTestFractions = given.map(Number); }, fractions.map(String));
+  }
   const errors = [];
   const requests = [];
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));

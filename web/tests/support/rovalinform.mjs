@@ -60,35 +60,3 @@ export async function readForm(page) {
 export async function pick(page, text) {
   await controls(page).list.getByRole('option', { name: String(text), exact: true }).click();
 }
-
-export function numbers(first, last, keep = () => true) {
-  const all = Array.from({ length: last - first + 1 }, (unused, at) => first + at);
-  return all.filter(keep).map(String);
-}
-
-// The hidden numbers (2 to 21) that leave the remainders shown for the numbers asked.
-export function candidates(questions) {
-  return numbers(2, 21).map(Number).filter((hidden) =>
-    questions.every(({ number, remainder }) => number % hidden === remainder));
-}
-
-// The solution the game must write for two questions: both numbers less their
-// remainders, then Euclid's algorithm by repeated subtraction, larger value first.
-export function expectedSolution(first, second) {
-  const firstDiff = first.number - first.remainder;
-  const secondDiff = second.number - second.remainder;
-  const lines = [
-    'Извеждам двете въведени числа и остатъците:',
-    `${first.number} - ${first.remainder} = ${firstDiff}`,
-    `${second.number} - ${second.remainder} = ${secondDiff}`,
-    'Решение чрез алгоритъм на Евклид:',
-  ];
-  let [a, b] = [firstDiff, secondDiff];
-  while (a !== b) {
-    lines.push(a > b ? `${a} - ${b}` : `${b} - ${a}`);
-    if (a > b) a -= b;
-    else b -= a;
-  }
-  lines.push(`НОД = ${a}`);
-  return { lines, divisor: a };
-}

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
-#include "web/showntext.h"
+#include "form/showntext.h"
+
+#include "form/formtexts.h"
 
 std::string shownText(std::string_view text)
 {
-    constexpr std::string_view crLf = "\r\n";
     std::string shown;
     shown.reserve(text.size());
     for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text.substr(at, crLf.size()) == crLf)
+        if (text.substr(at, FormTexts::lineBreak.size()) == FormTexts::lineBreak)
             ++at;
         shown += text[at];
     }

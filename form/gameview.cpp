@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: MIT
+#include "form/gameview.h"
+
+#include "form/formsurface.h"
+#include "form/formtexts.h"
+#include "form/numbertext.h"
+
+#include <string_view>
+
+namespace GameView {
+
+namespace {
+
+std::string_view errorText(RuntimeError::Kind kind)
+{
+    switch (kind) {
+    case RuntimeError::Kind::Overflow:
+        return FormTexts::overflowError;
+    case RuntimeError::Kind::DivisionByZero:
+        return FormTexts::divisionByZeroError;
+    }
+    return FormTexts::unexpectedError;
+}
+
+// Reports the outcome's error, if any; true when there was none.
+bool whole(FormSurface &form, const std::optional<RuntimeError::Kind> &error)
+{
+    if (error)
+        form.reportRunTimeError(errorText(*error));
+    return !error;
+}
+
+void showOffer(FormSurface &form, const Offer &offer)
+{
+    form.list1Clear();
+    for (const std::string &item : itemTexts(offer))
+        form.list1AddItem(item);
+    form.setList1ListIndex(-1);
+}
+
+void appendLine(std::string &text, std::string_view line)
+{
+    text += line;
+    text += FormTexts::lineBreak;
+}
+
+std::string subtraction(double larger, double smaller)
+{
+    return decimalText(larger) + std::string(FormTexts::minus) + decimalText(smaller);
+}
+
+std::string differenceLine(const Difference &difference)
+{
+    return subtraction(difference.number, difference.remainder) + std::string(FormTexts::equals)
+        + decimalText(difference.difference);
+}
+
+std::string verdictText(const PickOutcome &outcome)
+{
+    if (outcome.verdict == Verdict::Right)
+        return std::string(FormTexts::rightGuess) + decimalText(outcome.number);
+    return std::string(FormTexts::wrongGuess);
+}
+
+} // namespace
+
+std::vector<std::string> itemTexts(const Offer &offer)
+{
+    std::vector<std::string> texts;
+    texts.reserve(offer.size());
+    for (const int number : offer)
+        texts.push_back(decimalText(number));
+    return texts;
+}
+
+std::string transcript(const Solution &solution)
+{
+    std::string text;
+    appendLine(text, FormTexts::solutionHeading);
+    appendLine(text, differenceLine(solution.first));
+    appendLine(text, differenceLine(solution.second));
+    appendLine(text, FormTexts::euclidHeading);
+    for (const Subtraction &step : solution.subtractions)
+        appendLine(text, subtraction(step.larger, step.smaller));
+    text += FormTexts::divisorPrefix;
+    text += decimalText(solution.divisor);
+    return text;
+}
+
+bool showNewGame(FormSurface &form, const NewGameOutcome &outcome)
+{
+    form.setLabel1Caption(1, FormTexts::firstNumber);
+    form.setLabel1Caption(2, FormTexts::secondNumber);
+    for (int box = 0; box <= 2; ++box)
+        form.setText2(box, {});
+    form.setText2Locked(false);
+    showOffer(form, outcome.offer);
+    return whole(form, outcome.error);
+}
+
+bool showPick(FormSurface &form, const PickOutcome &outcome)
+{
+    std::string phrase;
+    switch (outcome.phase) {
+    case Phase::FirstQuestion:
+    case Phase::SecondQuestion: {
+        // The first question fills the first row, the second the second.
+        const int row = outcome.phase == Phase::FirstQuestion ? 1 : 2;
+        form.setLabel1Caption(row, decimalText(outcome.number));
+        if (outcome.remainder) {
+            const std::string remainder = decimalText(*outcome.remainder);
+            form.setText2(row - 1, remainder);
+            phrase = std::string(FormTexts::Announcement::remainder) + remainder;
+        }
+        if (outcome.offer)
+            showOffer(form, *outcome.offer);
+        break;
+    }
+    case Phase::Guess:
+        phrase = verdictText(outcome);
+        form.setText2(2, phrase);
+        break;
+    case Phase::Over:
+        return true; // nothing changes, nothing to say
+    }
+    if (!whole(form, outcome.error))
+        return false;
+    form.announce(phrase);
+    return true;
+}
+
+bool showSolution(FormSurface &form, const Solution &solution)
+{
+    // The heading replaces the task statement (or an earlier transcript) before
+    // anything is worked out.
+    std::string heading;
+    appendLine(heading, FormTexts::solutionHeading);
+    form.setText1(heading);
+    if (!whole(form, solution.error))
+        return false;
+
+    const std::string divisor = decimalText(solution.divisor);
+    form.setText1(transcript(solution));
+    form.setText2(2, divisor);
+    form.setText2Locked(true);
+    form.announce(std::string(FormTexts::divisorPrefix) + divisor);
+    return true;
+}
+
+} // namespace GameView
