@@ -5,6 +5,7 @@
 # the divisor after "Провери" and the new game after "Чисти". Orca writes every
 # utterance to its debug file as a "SPEECH OUTPUT: '…'" line.
 # Usage: check-orca.sh BINARY
+# Exits 77 (skipped) when Orca cannot be kept apart from another Orca of this user.
 set -euo pipefail
 binary=$(realpath "$1")
 
@@ -13,8 +14,39 @@ binary=$(realpath "$1")
 # The run's mark, which every process of the session inherits.
 if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
     export ROVALIN_INSIDE_SESSION="orca-check-$$"
+    # Orca refuses to start while another process named orca of the same user runs,
+    # and "orca --replace" kills every such process: the screen reader of whoever
+    # runs the tests, or the Orca of another test run. So the session runs in a PID
+    # namespace of its own, with its own /proc, where no other Orca can be seen and
+    # none can be reached; a user namespace lends the rights to make one when the
+    # tests do not run as root. The namespace's first process is dbus-run-session:
+    # the session bus, the accessibility bus and its registry, Orca and the program
+    # all run inside, and when dbus-run-session ends the kernel ends whatever is
+    # left there. Xvfb stays outside, started and stopped by xvfb-run as usual, so
+    # that its lock file holds a process ID valid on the machine. --kill-child ends
+    # the namespace too when unshare itself is killed. As the namespace's first
+    # process, dbus-run-session also collects the processes orphaned in it, and says
+    # "ignoring unknown child process" when it does.
+    isolate=()
+    for user in "" "--user --map-root-user"; do
+        # shellcheck disable=SC2086 # the user options are meant to be separate words
+        if unshare $user --pid --fork --mount-proc --kill-child true 2>/dev/null; then
+            read -r -a isolate <<<"unshare $user --pid --fork --mount-proc --kill-child --"
+            break
+        fi
+    done
+    if [ ${#isolate[@]} -eq 0 ]; then
+        others=$(pgrep -u "$(id -u)" -x orca | tr '\n' ' ' || true)
+        if [ -n "$others" ]; then
+            echo "SKIP: no PID namespace can be made here to hide the check's Orca in," \
+                "and another Orca of this user runs (process ${others% }), beside which" \
+                "Orca would not start"
+            exit 77
+        fi
+        echo "no PID namespace can be made here: Orca runs beside the machine's processes"
+    fi
     exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-        dbus-run-session -- "$0" "$@"
+        "${isolate[@]}" dbus-run-session -- "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -66,6 +98,7 @@ number=
 hear() {
     local pattern=$1 what=$2
     for _ in $(seq 1 200); do
+        kill -0 "$orca" 2>/dev/null || orca_ended
         local line
         line=$(grep -a "SPEECH OUTPUT: '" "$speech" 2>/dev/null | tail -n +$((heard + 1)) \
             | grep -a -n -m 1 -E "SPEECH OUTPUT: '(notification )?$pattern\.?'" || true)
@@ -83,8 +116,25 @@ hear() {
     exit 1
 }
 
-orca --replace --debug-file="$speech" >"$work/orca.out" 2>&1 &
-pids+=($!)
+# Orca ends at once when it sees another Orca of this user: one that started after
+# the look before the session, when the check runs outside a PID namespace.
+orca_ended() {
+    local others
+    others=$(pgrep -u "$(id -u)" -x orca | tr '\n' ' ' || true)
+    if [ -n "$others" ]; then
+        echo "SKIP: another Orca of this user started (process ${others% }), beside which" \
+            "the check's Orca would not start"
+        exit 77
+    fi
+    echo "FAIL: Orca ended before it said all; it printed:" >&2
+    cat "$work/orca.out" >&2
+    exit 1
+}
+
+# Without "--replace", which would kill every other Orca of this user.
+orca --debug-file="$speech" >"$work/orca.out" 2>&1 &
+orca=$!
+pids+=("$orca")
 hear "Screen reader on" "that it is on"
 
 "$binary" >"$work/program.out" 2>&1 &
