@@ -3,7 +3,8 @@
 # Runs the Orca check while another process named orca of this user runs, as the
 # screen reader of whoever runs the tests would, and expects that process to be
 # alive after each run: with a PID namespace the check passes beside it; without
-# one (an unshare that always fails comes first on PATH) the check skips.
+# one (an unshare that always fails comes first on PATH) the check skips. The home
+# the check is started with must stay as it was: empty.
 # Usage: check-orca-isolation.sh CHECK-ORCA BINARY
 # Exits 77 (skipped) when this machine cannot make the namespace.
 set -euo pipefail
@@ -26,7 +27,7 @@ standin=$!
 pgrep -u "$(id -u)" -x orca | grep -qx "$standin" ||
     { echo "FAIL: pgrep does not take the stand-in $standin for an Orca" >&2; exit 1; }
 
-mkdir "$work/no-namespaces"
+mkdir "$work/no-namespaces" "$work/home"
 printf '#!/bin/sh\nexit 1\n' >"$work/no-namespaces/unshare"
 chmod +x "$work/no-namespaces/unshare"
 
@@ -40,9 +41,12 @@ for row in "${cases[@]}"; do
     first=${row%:*} want=${row##*:}
     echo "--- PATH=${first:+$first:}…, expecting exit status $want"
     status=0
-    PATH="${first:+$first:}$PATH" "$check" "$binary" || status=$?
+    HOME=$work/home PATH="${first:+$first:}$PATH" "$check" "$binary" || status=$?
     [ "$(cat "/proc/$standin/comm" 2>/dev/null)" = orca ] ||
         { echo "FAIL: the stand-in orca $standin did not outlive the check" >&2; exit 1; }
+    [ -z "$(ls -A "$work/home")" ] ||
+        { echo "FAIL: the check wrote into the home it was started with:" >&2
+          find "$work/home" -mindepth 1 >&2; exit 1; }
     if [ "$status" -eq 77 ] && [ "$want" -eq 0 ]; then
         skipped=yes
     elif [ "$status" -ne "$want" ]; then

@@ -50,13 +50,22 @@ if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
 fi
 
 work=$(mktemp -d)
+# A home of the run's own, with every XDG folder in it: Orca keeps its settings
+# there, and the accessibility bus's launcher records in dconf that the toolkits'
+# accessibility is on. The session bus started before this script did, so the
+# services it starts (the launcher, dconf) are given these folders too; else they
+# would write into the dconf database of whoever runs the tests.
 export HOME=$work/home XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$HOME/.local/share/orca" "$XDG_RUNTIME_DIR"
+export XDG_CONFIG_HOME=$HOME/.config XDG_DATA_HOME=$HOME/.local/share \
+    XDG_CACHE_HOME=$HOME/.cache XDG_STATE_HOME=$HOME/.local/state
+mkdir -p "$XDG_DATA_HOME/orca" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
+dbus-update-activation-environment HOME XDG_RUNTIME_DIR XDG_CONFIG_HOME XDG_DATA_HOME \
+    XDG_CACHE_HOME XDG_STATE_HOME
 # No speech server: Orca still logs every utterance, and never waits for a server
 # (trying to start speech-dispatcher without a sound system can take minutes). The
 # debug file is written line by line, so that each utterance can be read at once.
-cat >"$HOME/.local/share/orca/orca-customizations.py" <<'PYTHON'
+cat >"$XDG_DATA_HOME/orca/orca-customizations.py" <<'PYTHON'
 import orca.debug
 import orca.settings
 orca.settings.speechFactoryModules = []
