@@ -50,6 +50,7 @@ if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
 fi
 
 work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 # A home of the run's own, with every XDG folder in it: Orca keeps its settings
 # there, and the accessibility bus's launcher records in dconf that the toolkits'
 # accessibility is on. The session bus started before this script did, so the
@@ -78,13 +79,24 @@ unset QT_QPA_PLATFORM
 speech=$work/orca.log
 pids=()
 cleanup() {
+    local environ pid
     kill "${pids[@]}" 2>/dev/null || true
+    # Orca at times keeps running after its log says its shutdown is complete: give
+    # each process a few seconds to end, then end it for good.
+    for _ in $(seq 1 50); do
+        for pid in "${pids[@]}"; do
+            kill -0 "$pid" 2>/dev/null && { sleep 0.1; continue 2; }
+        done
+        break
+    done
+    for pid in "${pids[@]}"; do
+        ! kill -0 "$pid" 2>/dev/null || kill -KILL "$pid" 2>/dev/null || true
+    done
     wait 2>/dev/null || true
     # The accessibility bus and its registry leave the session's process tree and
     # could outlive it, keeping the test runner waiting on their output: stop the
     # run's own, found by its mark. The session bus itself (a sibling of this script)
     # is dbus-run-session's to end.
-    local environ pid
     for environ in /proc/[0-9]*/environ; do
         pid=${environ#/proc/}
         pid=${pid%/environ}
@@ -93,7 +105,7 @@ cleanup() {
             [ "$(ps -o ppid= -p "$pid" | tr -d ' ')" != "$PPID" ] &&
                 { tr '\0' '\n' <"$environ"; } 2>/dev/null |
                 grep -qxF "ROVALIN_INSIDE_SESSION=$ROVALIN_INSIDE_SESSION" &&
-                kill "$pid" 2>/dev/null ;;
+                { kill "$pid" 2>/dev/null || true; } ;;
         esac
     done
     rm -rf "$work"
@@ -148,8 +160,14 @@ hear "Screen reader on" "that it is on"
 
 "$binary" >"$work/program.out" 2>&1 &
 pids+=($!)
-window=$(xdotool search --sync --name '^Ровалин$' | head -n 1)
-xdotool windowfocus --sync "$window"
+# Bounded waits, so that a program that never shows its window fails the check
+# with its output, and the session still ends in order.
+window=$(timeout 30 xdotool search --sync --name '^Ровалин$' | head -n 1) || {
+    echo "FAIL: no window of the program within 30 seconds; it printed:" >&2
+    cat "$work/program.out" >&2
+    exit 1
+}
+timeout 10 xdotool windowfocus --sync "$window"
 
 press() { xdotool key --delay 100 "$@"; }
 # Down picks the first number of each list: 20, then 50 (never a multiple of 20),
