@@ -9,6 +9,25 @@
 set -euo pipefail
 binary=$(realpath "$1")
 
+# The namespace's first process (see below): runs the session, then gives whatever
+# is left in the namespace a few seconds to end before ending it. dbus-run-session
+# stops its bus with SIGTERM without waiting for it, and once this process is gone
+# the kernel kills the rest at once: a bus killed so leaves its socket in /tmp.
+if [ "${ROVALIN_ORCA_STAGE:-}" = init ]; then
+    export ROVALIN_ORCA_STAGE=session
+    status=0
+    dbus-run-session -- "$0" "$@" || status=$?
+    for _ in $(seq 1 50); do
+        for stat in /proc/[0-9]*/stat; do
+            [ "$stat" != "/proc/$$/stat" ] || continue
+            read -r _ _ state _ <"$stat" 2>/dev/null || continue
+            [ "$state" = Z ] || { sleep 0.1; continue 2; }
+        done
+        break
+    done
+    exit "$status"
+fi
+
 # A virtual X server and a private session bus, on which Orca starts the
 # accessibility bus; nothing of the machine's own session is touched.
 # The run's mark, which every process of the session inherits.
@@ -19,23 +38,22 @@ if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
     # runs the tests, or the Orca of another test run. So the session runs in a PID
     # namespace of its own, with its own /proc, where no other Orca can be seen and
     # none can be reached; a user namespace lends the rights to make one when the
-    # tests do not run as root. The namespace's first process is dbus-run-session:
-    # the session bus, the accessibility bus and its registry, Orca and the program
-    # all run inside, and when dbus-run-session ends the kernel ends whatever is
-    # left there. Xvfb stays outside, started and stopped by xvfb-run as usual, so
-    # that its lock file holds a process ID valid on the machine. --kill-child ends
-    # the namespace too when unshare itself is killed. As the namespace's first
-    # process, dbus-run-session also collects the processes orphaned in it, and says
-    # "ignoring unknown child process" when it does.
-    isolate=()
+    # tests do not run as root. The session bus, the accessibility bus and its
+    # registry, Orca and the program all run inside, and when the namespace's first
+    # process ends, the kernel ends whatever is left there. Xvfb stays outside,
+    # started and stopped by xvfb-run as usual, so that its lock file holds a
+    # process ID valid on the machine. --kill-child ends the namespace too when
+    # unshare itself is killed.
+    session=(dbus-run-session -- "$0" "$@")
     for user in "" "--user --map-root-user"; do
         # shellcheck disable=SC2086 # the user options are meant to be separate words
         if unshare $user --pid --fork --mount-proc --kill-child true 2>/dev/null; then
             read -r -a isolate <<<"unshare $user --pid --fork --mount-proc --kill-child --"
+            session=("${isolate[@]}" env ROVALIN_ORCA_STAGE=init "$0" "$@")
             break
         fi
     done
-    if [ ${#isolate[@]} -eq 0 ]; then
+    if [ "${session[0]}" != unshare ]; then
         others=$(pgrep -u "$(id -u)" -x orca | tr '\n' ' ' || true)
         if [ -n "$others" ]; then
             echo "SKIP: no PID namespace can be made here to hide the check's Orca in," \
@@ -45,8 +63,7 @@ if [ -z "${ROVALIN_INSIDE_SESSION:-}" ]; then
         fi
         echo "no PID namespace can be made here: Orca runs beside the machine's processes"
     fi
-    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" \
-        "${isolate[@]}" dbus-run-session -- "$0" "$@"
+    exec xvfb-run --auto-servernum --server-args="-screen 0 1024x768x24" "${session[@]}"
 fi
 
 work=$(mktemp -d)
