@@ -27,10 +27,13 @@ require_tool() {
     fi
 }
 
-# make_temp_dir: a fresh directory in $tmp, removed when the script exits.
+# make_temp_dir: a fresh directory in $tmp, removed when the script exits. It is
+# every tool's TMPDIR as well: lintian leaves a /tmp/mldbm-elf-* file behind on
+# each run, which then goes with the rest.
 make_temp_dir() {
     tmp=$(mktemp -d "${TMPDIR:-/tmp}/rovalin-check.XXXXXX")
     trap 'rm -rf "$tmp"' EXIT
+    export TMPDIR=$tmp
 }
 
 # png_header FILE: prints "WIDTH HEIGHT BIT-DEPTH COLOUR-TYPE" from the PNG's IHDR,
