@@ -36,7 +36,7 @@ void DomForm::setText2Locked(bool locked)
 
 void DomForm::setText1(std::string_view text)
 {
-    page.text1.set("value", shownText(text));
+    showFromTheTop(page.text1, text);
 }
 
 void DomForm::list1Clear()

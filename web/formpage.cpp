@@ -89,7 +89,7 @@ val addControl(val &host, const FormDesign::Control &control)
         break;
     case ControlKind::Transcript:
         element.set("readOnly", true);
-        element.set("value", shownText(control.caption));
+        showFromTheTop(element, control.caption);
         break;
     case ControlKind::TextBox:
         element.set("type", std::string("text"));
@@ -112,6 +112,15 @@ val addControl(val &host, const FormDesign::Control &control)
 }
 
 } // namespace
+
+void showFromTheTop(val &textArea, std::string_view text)
+{
+    textArea.set("value", shownText(text));
+    // Setting a text area's text puts its caret at the end, and the browser scrolls to
+    // the caret when the area takes the focus; the text is read from its first line.
+    textArea.call<void>("setSelectionRange", 0, 0);
+    textArea.set("scrollTop", 0);
+}
 
 FormControls buildForm(val host)
 {

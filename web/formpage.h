@@ -7,6 +7,7 @@
 #include <emscripten/val.h>
 
 #include <array>
+#include <string_view>
 
 struct FormControls
 {
@@ -23,3 +24,6 @@ struct FormControls
 
 // Fills host (still hidden) with the form as designed.
 [[nodiscard]] FormControls buildForm(emscripten::val host);
+
+// Shows a text of the form in a text area, from its first line.
+void showFromTheTop(emscripten::val &textArea, std::string_view text);

@@ -21,6 +21,8 @@ function freshGame(transcript) {
     boxes: ['', '', ''],
     resultLocked: false,
     transcript,
+    // The big box starts at its first line.
+    transcriptTop: 0,
     items: numbers(20, 49),
     selected: -1,
   };
@@ -78,7 +80,7 @@ for (const origin of origins) {
         await controls(page).check.focus();
         await page.keyboard.press('Enter');
         form = await readForm(page);
-        assert.equal(form.transcript, expected.transcript(game));
+        assert.deepEqual([form.transcript, form.transcriptTop], [expected.transcript(game), 0]);
         assert.deepEqual([form.boxes[2], form.resultLocked], [String(game.divisor), true]);
         assert.equal(await announced(), expected.divisor(game));
 

@@ -41,19 +41,20 @@ export async function accessibleNode(page, id) {
   }
 }
 
-// Everything the game writes, as the page shows it.
+// Everything the game writes, as the page shows it, and how far the transcript box is
+// scrolled.
 export async function readForm(page) {
   const form = controls(page);
   const [firstNumber, secondNumber] = await Promise.all([
     form.firstNumber.textContent(), form.secondNumber.textContent()]);
   const boxes = await Promise.all(form.boxes.map((box) => box.inputValue()));
   const resultLocked = await form.boxes[2].evaluate((box) => box.readOnly);
-  const transcript = await form.transcript.inputValue();
+  const [transcript, transcriptTop] = await form.transcript.evaluate((area) => [area.value, area.scrollTop]);
   const { items, selected } = await form.list.evaluate((list) => ({
     items: [...list.options].map((option) => option.text),
     selected: list.selectedIndex,
   }));
-  return { firstNumber, secondNumber, boxes, resultLocked, transcript, items, selected };
+  return { firstNumber, secondNumber, boxes, resultLocked, transcript, transcriptTop, items, selected };
 }
 
 // The player clicks the item showing text.
