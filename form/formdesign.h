@@ -6,6 +6,8 @@
 // (form/controltable.h). Standard C++ only, so every front end lays the form out from
 // the same values.
 
+#include <algorithm>
+#include <cmath>
 #include <string_view>
 
 namespace FormDesign {
@@ -40,6 +42,40 @@ inline constexpr int twipsPerPixel = 15;
 
 // The form's client area.
 inline constexpr Rect client{0, 0, 6915, 5130};
+
+// Where the form is shown in an area of a front end: scaled as a whole by scale,
+// keeping its proportions, its top left corner at (left, top).
+struct Fit
+{
+    double scale = 1.0;
+    double left = 0.0;
+    double top = 0.0;
+};
+
+// The largest scale at which the form fits an area of width by height with margin
+// left free on every side, but no smaller than least; centred in the area. Units are
+// the front end's (pixels, CSS pixels), the form being its designed size in them.
+[[nodiscard]] inline Fit fitted(double width, double height, double margin, double least)
+{
+    const Rect design = toPixels(client);
+    const double scale = std::max(std::min((width - 2 * margin) / design.width,
+                                           (height - 2 * margin) / design.height),
+                                  least);
+    return {scale, (width - design.width * scale) / 2, (height - design.height * scale) / 2};
+}
+
+// A control's place in pixels, scaled and moved as fit says, its edges rounded to
+// whole pixels so that neighbours stay neighbours.
+[[nodiscard]] inline Rect placed(const Rect &twips, const Fit &fit)
+{
+    const Rect rect = toPixels(twips);
+    const auto edge = [&fit](int position, double offset) {
+        return static_cast<int>(std::lround(offset + position * fit.scale));
+    };
+    const int left = edge(rect.left, fit.left);
+    const int top = edge(rect.top, fit.top);
+    return {left, top, edge(rect.left + rect.width, fit.left) - left, edge(rect.top + rect.height, fit.top) - top};
+}
 
 inline constexpr Rgb formBackground{0, 192, 0};
 inline constexpr Rgb labelBackground{255, 192, 128};

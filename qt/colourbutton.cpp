@@ -6,6 +6,9 @@
 #include <QStyleOptionButton>
 #include <qdrawutil.h>
 
+#include <algorithm>
+#include <cmath>
+
 ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget *parent)
     : QPushButton(caption, parent)
     , background(colour)
@@ -19,24 +22,30 @@ ColourButton::ColourButton(const QString &caption, const QColor &colour, QWidget
     setPalette(shades);
 }
 
+void ColourButton::setScale(double factor)
+{
+    scale = factor;
+    update();
+}
+
 void ColourButton::paintEvent(QPaintEvent * /*event*/)
 {
     QPainter painter(this);
     const bool sunken = isDown();
-    constexpr int bevel = 2;
+    const int bevel = static_cast<int>(std::lround(2 * scale));
     qDrawShadePanel(&painter, rect(), palette(), sunken, bevel, &palette().brush(QPalette::Button));
 
     QStyleOptionButton label;
     initStyleOption(&label);
     if (sunken)
-        label.rect.translate(1, 1);
+        label.rect.translate(bevel / 2, bevel / 2);
     style()->drawControl(QStyle::CE_PushButtonLabel, &label, &painter, this);
 
     // A dotted black rectangle, plain on either colour: some styles draw their focus
     // frame faintly, or only after the keyboard has moved the focus.
     if (hasFocus()) {
-        constexpr int inset = bevel + 2;
-        painter.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        const int inset = 2 * bevel;
+        painter.setPen(QPen(Qt::black, std::max(1, bevel / 2), Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect().adjusted(inset, inset, -inset - 1, -inset - 1));
     }

@@ -15,7 +15,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 
 #include <algorithm>
 #include <vector>
@@ -35,9 +37,8 @@ QString onScreen(std::string_view text)
     return QString::fromStdString(shownText(text));
 }
 
-QRect pixels(const FormDesign::Rect &twips)
+QRect toQRect(const FormDesign::Rect &rect)
 {
-    const FormDesign::Rect rect = FormDesign::toPixels(twips);
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
@@ -68,7 +69,7 @@ QString designFontFamily()
 
 GameForm::GameForm(std::unique_ptr<FractionSource> source, FormHandlers::ErrorLog log, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                          | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
     , handlers(*this, std::move(source), std::move(log))
     , reportError([this](const QString &message) {
@@ -91,8 +92,14 @@ void GameForm::buildControls()
 {
     setWindowIcon(programIcon());
     setAccessibleName(fromUtf8(FormTexts::programName));
-    setFixedSize(pixels(FormDesign::client).size());
+    // Never smaller than designed; whatever it grows to is the form's colour.
+    const QSize designedSize = toQRect(FormDesign::toPixels(FormDesign::client)).size();
+    setMinimumSize(designedSize);
+    resize(designedSize);
     fillBackground(this, colour(FormDesign::formBackground));
+    auto *fullScreen = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(fullScreen, &QShortcut::activated, this,
+            [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
     QFont font(designFontFamily(), FormDesign::fontPointSize, QFont::Normal);
     font.setStyleHint(QFont::Serif);
@@ -141,12 +148,13 @@ void GameForm::buildControls()
             button->setAutoDefault(true);
             connect(button, &QPushButton::clicked, this,
                     [this, index = arrayIndex(control)] { handlers.Command1_Click(index); });
+            command1.at(static_cast<std::size_t>(arrayIndex(control))) = button;
             widget = button;
             break;
         }
         }
         widget->setObjectName(fromUtf8(control.name));
-        widget->setGeometry(pixels(control.rect));
+        designedPlaces.emplace_back(widget, control.rect);
         widget->setAccessibleName(fromUtf8(control.accessibleName));
         widget->setAccessibleDescription(fromUtf8(control.description));
         if (control.background && control.kind != ControlKind::Button)
@@ -164,6 +172,7 @@ void GameForm::buildControls()
             focusChain.emplace_back(control.tabIndex, widget);
     }
     announcer = new Announcer(this);
+    fitControls();
 
     std::sort(focusChain.begin(), focusChain.end());
     for (std::size_t at = 1; at < focusChain.size(); ++at)
@@ -172,6 +181,30 @@ void GameForm::buildControls()
 
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void GameForm::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitControls();
+}
+
+void GameForm::fitControls()
+{
+    // Never below the designed size, which the window never is either.
+    constexpr double noMargin = 0.0;
+    constexpr double designed = 1.0;
+    const FormDesign::Fit fit = FormDesign::fitted(width(), height(), noMargin, designed);
+    if (fit.scale != scale || designedPlaces.front().first->size().isEmpty()) {
+        scale = fit.scale;
+        QFont scaled = font();
+        scaled.setPointSizeF(FormDesign::fontPointSize * scale);
+        setFont(scaled);
+        for (ColourButton *button : command1)
+            button->setScale(scale);
+    }
+    for (const auto &[widget, place] : designedPlaces)
+        widget->setGeometry(toQRect(FormDesign::placed(place, fit)));
 }
 
 void GameForm::setCaption(std::string_view caption)

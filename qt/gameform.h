@@ -6,11 +6,16 @@
 
 #include <QWidget>
 
+#include "form/formdesign.h"
+
 #include <array>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class Announcer;
+class ColourButton;
 class FractionSource;
 class PickList;
 class QLabel;
@@ -21,7 +26,11 @@ class QPlainTextEdit;
 // (form/controltable.h), offers them to the form's handlers as a FormSurface, and
 // turns the widgets' events into handler calls: Form_Load once the controls are
 // built, Command1_Click for either button, and List1_MouseDown / List1_KeyDown for
-// what the pick list signals. It shows what it is told and decides nothing itself;
+// what the pick list signals.
+//
+// It opens at the form's designed size and can be made larger, maximised or shown
+// full screen (F11): the whole form then scales to fill it, centred and keeping its
+// proportions, every control laid out and drawn anew at the scale, its font included. It shows what it is told and decides nothing itself;
 // its FormSurface operations are for the handlers (and benchmarks), through that
 // interface.
 class GameForm final : public QWidget, public FormSurface
@@ -45,8 +54,13 @@ public:
     [[nodiscard]] const Game &game() const noexcept { return handlers.game(); }
     void setErrorReporter(ErrorReporter reporter);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
     void buildControls();
+    // Lays the controls out at the scale that fills the window.
+    void fitControls();
 
     // FormSurface
     void setCaption(std::string_view caption) override;
@@ -68,5 +82,9 @@ private:
     QPlainTextEdit *text1Box = nullptr;
     std::array<QLineEdit *, 3> text2Box{};
     PickList *list1 = nullptr;
+    std::array<ColourButton *, 2> command1{};
     Announcer *announcer = nullptr;
+    // Each control with its place in the design.
+    std::vector<std::pair<QWidget *, FormDesign::Rect>> designedPlaces;
+    double scale = 1.0;
 };

@@ -3,7 +3,6 @@
 
 #include "form/formdesign.h"
 
-#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -25,14 +24,9 @@ void fitToWindow(const val &form)
 {
     // The root element's client box is the layout viewport less any scroll bars.
     const val root = val::global("document")["documentElement"];
-    const double width = root["clientWidth"].as<double>();
-    const double height = root["clientHeight"].as<double>();
-    const FormDesign::Rect design = FormDesign::toPixels(FormDesign::client);
-    const double scale = std::max(std::min((width - 2 * margin) / design.width,
-                                           (height - 2 * margin) / design.height),
-                                  0.1);
-    const double left = (width - design.width * scale) / 2;
-    const double top = (height - design.height * scale) / 2;
-    form["style"].set("transform", "translate(" + pixels(left) + ", " + pixels(top) + ") scale("
-                                       + std::to_string(scale) + ")");
+    constexpr double least = 0.1;
+    const FormDesign::Fit fit = FormDesign::fitted(root["clientWidth"].as<double>(), root["clientHeight"].as<double>(),
+                                                   margin, least);
+    form["style"].set("transform", "translate(" + pixels(fit.left) + ", " + pixels(fit.top) + ") scale("
+                                       + std::to_string(fit.scale) + ")");
 }

@@ -1,11 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "qt/gameform.h"
+#include "formdriver.h"
 
-#include <QTest>
+#include "form/controltable.h"
+#include "game/fractionsource.h"
 
-// Run once for each QT_SCALE_FACTOR: the window keeps its design in logical pixels and
-// Qt scales geometry and fonts together, so the grabbed picture grows by the factor
-// and every coloured area stays where it belongs.
+#include <QAccessible>
+#include <QScreen>
+
+#include <algorithm>
+#include <cmath>
+
+// Run once for each QT_SCALE_FACTOR, on a screen of 1920 × 1080 pixels: the window
+// keeps its design in logical pixels and Qt scales geometry and fonts together, so the
+// grabbed picture grows by the factor and every coloured area stays where it belongs.
+// Made larger, maximised or full screen, the window scales its whole form to fill it,
+// centred, every control at its designed place times the scale.
 class TestScaling : public QObject
 {
     Q_OBJECT
@@ -13,6 +22,8 @@ class TestScaling : public QObject
 private slots:
     void coloursStayInPlace_data();
     void coloursStayInPlace();
+    void formFillsTheWindow_data();
+    void formFillsTheWindow();
     void iconIsDrawnForTheSize();
 };
 
@@ -43,6 +54,73 @@ void TestScaling::coloursStayInPlace()
     QCOMPARE(image.size(), (QSizeF(461, 342) * scale).toSize());
     QCOMPARE(form.size(), QSize(461, 342));
     QCOMPARE(image.pixelColor((where * scale).toPoint()).rgb(), expected.rgb());
+}
+
+void TestScaling::formFillsTheWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QSize>("size");
+
+    QTest::newRow("at its designed size") << "resized" << QSize(461, 342);
+    QTest::newRow("twice as large") << "resized" << QSize(922, 684);
+    QTest::newRow("wide: room left and right") << "resized" << QSize(1400, 500);
+    QTest::newRow("tall: room above and below") << "resized" << QSize(500, 900);
+    QTest::newRow("smaller than designed: kept at its size") << "resized" << QSize(300, 200);
+    QTest::newRow("maximised") << "maximised" << QSize();
+    QTest::newRow("full screen, by F11") << "F11" << QSize();
+}
+
+void TestScaling::formFillsTheWindow()
+{
+    QFETCH(QString, how);
+    QFETCH(QSize, size);
+    GameForm form(std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}));
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    FormDriver driver(form);
+    if (how == u"resized") {
+        form.resize(size);
+    } else if (how == u"maximised") {
+        form.showMaximized();
+    } else {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+        QTRY_VERIFY(form.isFullScreen());
+    }
+    QTRY_VERIFY(how == u"resized" || form.height() > 342);
+
+    const QRect screen = form.screen()->geometry();
+    const double scale = std::max(1.0, std::min(form.width() / 461.0, form.height() / 342.0));
+    if (how != u"resized")
+        QVERIFY2(342 * scale >= 0.9 * screen.height(), qPrintable(QString::number(scale)));
+    const QPointF origin((form.width() - 461 * scale) / 2, (form.height() - 342 * scale) / 2);
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        const FormDesign::Rect designed = FormDesign::toPixels(control.rect);
+        const QWidget *widget = form.findChild<QWidget *>(QString::fromUtf8(control.name.data()));
+        const QRectF expected(origin + QPointF(designed.left, designed.top) * scale,
+                              QSizeF(designed.width, designed.height) * scale);
+        const QRect actual = widget->geometry();
+        const bool within = std::abs(actual.left() - expected.left()) <= 1 && std::abs(actual.top() - expected.top()) <= 1
+                            && std::abs(actual.width() - expected.width()) <= 1
+                            && std::abs(actual.height() - expected.height()) <= 1;
+        QVERIFY2(within, qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
+                                        .arg(widget->objectName()).arg(actual.x()).arg(actual.y())
+                                        .arg(actual.width()).arg(actual.height())));
+        // Drawn anew at the scale: its font has grown with it.
+        QCOMPARE(widget->font().pointSizeF(), 12 * scale);
+    }
+
+    // A screen reader finds each control where it now is.
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(driver.list);
+    QCOMPARE(list->rect(), QRect(driver.list->mapToGlobal(QPoint(0, 0)), driver.list->size()));
+    // Outside the form, the window has the form's colour.
+    const QImage image = form.grab().toImage();
+    QCOMPARE(QColor(image.pixel(2, 2)), QColor(0, 192, 0));
+
+    // The list still shows seven rows, so Page Down still moves by six.
+    for (const QString &number : {QStringLiteral("25"), QStringLiteral("52"), QStringLiteral("15")})
+        QVERIFY(driver.clickItem(number));
+    QTest::keyClick(driver.list, Qt::Key_PageDown);
+    QCOMPARE(driver.selectedItem(), QStringLiteral("21"));
 }
 
 void TestScaling::iconIsDrawnForTheSize()
