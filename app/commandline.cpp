@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "form/catalogue.h"
 #include "form/formtexts.h"
 
 #include <QCommandLineParser>
@@ -10,6 +11,19 @@
 
 namespace {
 
+namespace Texts = FormTexts::CommandLine;
+
+QString translated(std::string_view text, const Catalogue &texts)
+{
+    return QString::fromStdString(texts.translate(text));
+}
+
+QCommandLineOption languageOption(const Catalogue &texts)
+{
+    return {QStringLiteral("language"), translated(Texts::languageOption, texts),
+            translated(Texts::languageValue, texts)};
+}
+
 void printError(const std::string &message)
 {
     std::fprintf(stderr, "%s\n", message.c_str());
@@ -17,22 +31,33 @@ void printError(const std::string &message)
 
 } // namespace
 
-std::optional<int> handleCommandLine()
+QString languageAsked()
 {
-    namespace Texts = FormTexts::CommandLine;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QString::fromUtf8(Texts::description.data(), static_cast<qsizetype>(Texts::description.size())));
+    const QCommandLineOption language = languageOption(SourceTexts());
+    parser.addOption(language);
+    // Anything else is answered once the language is known.
+    static_cast<void>(parser.parse(QCoreApplication::arguments()));
+    return parser.value(language);
+}
+
+std::optional<int> handleCommandLine(const Catalogue &texts)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(translated(Texts::description, texts));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(languageOption(texts));
 
     if (!parser.parse(QCoreApplication::arguments())) {
         printError(parser.errorText().toStdString());
-        printError(Texts::seeHelp(QCoreApplication::applicationName().toLower().toStdString()));
+        printError(FormTexts::filled(texts.translate(Texts::seeHelp),
+                                     QCoreApplication::applicationName().toLower().toStdString()));
         return 2;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        printError(Texts::noArguments(parser.positionalArguments().join(u' ').toStdString()));
+        printError(FormTexts::filled(texts.translate(Texts::noArguments),
+                                     parser.positionalArguments().join(u' ').toStdString()));
         return 2;
     }
     if (parser.isSet(help)) {

@@ -3,22 +3,30 @@
 #include "commandline.h"
 #include "firstframe.h"
 
+#include "form/gettextcatalogue.h"
 #include "qt/gameform.h"
-#include "qt/qttranslations.h"
+#include "qt/language.h"
 
 #include <QApplication>
+
+#include <memory>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(AppInfo::name));
     QApplication::setApplicationVersion(QString::fromUtf8(AppInfo::version));
-    installBulgarianQtTexts(app);
 
-    if (const std::optional<int> exitCode = handleCommandLine())
+    // The pupil's language: the one asked for on the command line, else the session's,
+    // Bulgarian where the program has no catalogue for either.
+    const std::string folder = catalogueFolder();
+    useLanguage(app, chooseLanguage(languageAsked(), folder));
+    const auto texts = std::make_shared<GettextCatalogue>(folder);
+
+    if (const std::optional<int> exitCode = handleCommandLine(*texts))
         return *exitCode;
 
-    GameForm form;
+    GameForm form({}, texts);
     if (qEnvironmentVariableIsSet("ROVALIN_QUIT_AFTER_FIRST_FRAME"))
         quitAfterFirstFrame(form);
     form.show();

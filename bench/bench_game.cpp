@@ -3,7 +3,9 @@
 #include "scriptedgame.h"
 
 #include "memoryform.h"
+#include "testlanguage.h"
 
+#include "form/formtexts.h"
 #include "form/gameview.h"
 #include "game/fractionsource.h"
 #include "game/game.h"
@@ -42,6 +44,7 @@ private:
         MemoryForm form;
         FixedFractions fractions;
         Game game;
+        std::shared_ptr<const Catalogue> texts = testCatalogue();
     };
 
     void pick(int row);
@@ -68,7 +71,8 @@ void BenchGame::init()
 void BenchGame::pick(int row)
 {
     table->form.setList1ListIndex(row);
-    GameView::showPick(table->form, table->game.pick(table->game.state().offer.at(static_cast<std::size_t>(row))));
+    GameView::showPick(table->form, table->game.pick(table->game.state().offer.at(static_cast<std::size_t>(row))),
+                       *table->texts);
 }
 
 void BenchGame::call_data()
@@ -86,7 +90,8 @@ void BenchGame::call()
     Game &game = table->game;
 
     const int picks = picksBefore(action);
-    GameView::showNewGame(form, game.NewGame());
+    const Catalogue &texts = *table->texts;
+    GameView::showNewGame(form, game.NewGame(), texts);
     for (int step = 0; step < picks; ++step)
         pick(script.rows[static_cast<std::size_t>(step)]);
 
@@ -94,10 +99,10 @@ void BenchGame::call()
     QBENCHMARK_ONCE {
         switch (action) {
         case GameAction::NewGame:
-            GameView::showNewGame(form, game.NewGame());
+            GameView::showNewGame(form, game.NewGame(), texts);
             break;
         case GameAction::ShowSolution:
-            GameView::showSolution(form, *game.ShowSolution());
+            GameView::showSolution(form, *game.ShowSolution(), texts);
             break;
         case GameAction::PickAfterGameOver:
             pick(0);
@@ -109,7 +114,7 @@ void BenchGame::call()
     }
 
     // A benchmark whose calls missed their target would time nothing useful.
-    const std::string rightGuess = "Да " + std::to_string(script.hiddenNumber);
+    const std::string rightGuess = FormTexts::filled(texts.translate(FormTexts::rightGuess), std::to_string(script.hiddenNumber));
     switch (action) {
     case GameAction::NewGame:
         QCOMPARE(game.state().pickCount, 0);

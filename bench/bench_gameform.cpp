@@ -3,8 +3,10 @@
 #include "scriptedgame.h"
 
 #include "formdriver.h"
+#include "testlanguage.h"
 
 #include "form/controltable.h"
+#include "form/formtexts.h"
 #include "form/gameview.h"
 #include "game/fractionsource.h"
 #include "game/game.h"
@@ -68,6 +70,7 @@ private:
     std::unique_ptr<FormDriver> driver;
     std::unique_ptr<FixedFractions> fractions;
     std::unique_ptr<Game> game;
+    std::shared_ptr<const Catalogue> texts = testCatalogue();
 };
 
 void BenchGameForm::initTestCase()
@@ -104,7 +107,7 @@ void BenchGameForm::newGame(bool mouse)
     if (mouse)
         driver->clickButton(1);
     else
-        GameView::showNewGame(*form, game->NewGame());
+        GameView::showNewGame(*form, game->NewGame(), *texts);
 }
 
 void BenchGameForm::pick(bool mouse, int row)
@@ -117,7 +120,7 @@ void BenchGameForm::pick(bool mouse, int row)
     } else {
         FormSurface &surface = *form;
         surface.setList1ListIndex(row);
-        GameView::showPick(surface, game->pick(game->state().offer.at(static_cast<std::size_t>(row))));
+        GameView::showPick(surface, game->pick(game->state().offer.at(static_cast<std::size_t>(row))), *texts);
     }
 }
 
@@ -126,7 +129,7 @@ void BenchGameForm::showSolution(bool mouse)
     if (mouse)
         driver->clickButton(0);
     else
-        GameView::showSolution(*form, *game->ShowSolution());
+        GameView::showSolution(*form, *game->ShowSolution(), *texts);
 }
 
 void BenchGameForm::call_data()
@@ -183,7 +186,8 @@ void BenchGameForm::call()
         break;
     case GameAction::PickAfterGameOver:
         QCOMPARE(played.phase(), Phase::Over);
-        QCOMPARE(driver->boxes[2]->text(), QStringLiteral("Да %1").arg(script.hiddenNumber));
+        QCOMPARE(driver->boxes[2]->text(), QString::fromStdString(FormTexts::filled(
+                                               texts->translate(FormTexts::rightGuess), std::to_string(script.hiddenNumber))));
         break;
     default:
         QCOMPARE(played.state().pickCount, picks + 1);

@@ -16,7 +16,10 @@
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
+
+class Catalogue;
 
 namespace FormDesign {
 
@@ -36,9 +39,9 @@ struct Control
     std::string_view name;
     ControlKind kind = ControlKind::Label;
     Rect rect; // in twips
-    // What it shows as designed.
+    // What it shows as designed, a translatable text (see caption() below).
     std::string_view caption;
-    // Empty for a control named by its label or its caption.
+    // Empty for a control named by its label or its caption; translatable.
     std::string_view accessibleName;
     std::string_view description;
     // The name of the label that names it; empty for none.
@@ -54,6 +57,10 @@ struct Control
     return kind != ControlKind::Title && kind != ControlKind::Label;
 }
 
+// What control shows as designed, in the language of texts, as a text of the form
+// (lines ended by CR LF): the title is followed by a line break, as designed.
+[[nodiscard]] std::string caption(const Control &control, const Catalogue &texts);
+
 // A control's index in its control array: 1 for "Command1_1".
 [[nodiscard]] constexpr int arrayIndex(const Control &control)
 {
@@ -64,7 +71,7 @@ struct Control
 }
 
 inline constexpr std::array<Control, 12> controls{{
-    {"Label1_0", ControlKind::Title, {840, 0, 5295, 375}, FormTexts::title, FormTexts::programName, {}, {}, 2,
+    {"Label1_0", ControlKind::Title, {840, 0, 5295, 375}, FormTexts::programName, FormTexts::programName, {}, {}, 2,
      labelBackground},
     {"Text1_0", ControlKind::Transcript, {120, 3240, 6615, 1815}, FormTexts::taskStatement,
      FormTexts::Accessible::transcript, {}, {}, 0, std::nullopt},

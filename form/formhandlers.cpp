@@ -2,6 +2,7 @@
 #include "form/formhandlers.h"
 
 #include "form/appinfo.h"
+#include "form/catalogue.h"
 #include "form/formsurface.h"
 #include "form/formtexts.h"
 #include "form/gameview.h"
@@ -21,8 +22,10 @@ void logToStandardError(std::string_view what)
 
 } // namespace
 
-FormHandlers::FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source, ErrorLog log)
+FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, std::unique_ptr<FractionSource> source,
+                           ErrorLog log)
     : form(surface)
+    , texts(catalogue)
     , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
     , logError(log ? std::move(log) : ErrorLog(logToStandardError))
     , gameLogic(*fractions)
@@ -36,16 +39,16 @@ void FormHandlers::guarded(Work work)
         work();
     } catch (const std::exception &error) {
         logError(error.what());
-        form.reportRunTimeError(FormTexts::unexpectedError);
+        form.reportRunTimeError(FormTexts::errorMessage(FormTexts::unexpectedError, texts));
     }
 }
 
 void FormHandlers::Form_Load()
 {
-    form.setCaption(FormTexts::caption(AppInfo::siteAddress));
+    form.setCaption(FormTexts::caption(AppInfo::siteAddress, texts));
     guarded([this] {
         fractions->seed(clockSeed());
-        GameView::showNewGame(form, gameLogic.NewGame());
+        GameView::showNewGame(form, gameLogic.NewGame(), texts);
     });
 }
 
@@ -55,12 +58,12 @@ void FormHandlers::Command1_Click(int index)
         switch (index) {
         case 0:
             if (const std::optional<Solution> solution = gameLogic.ShowSolution())
-                GameView::showSolution(form, *solution);
+                GameView::showSolution(form, *solution, texts);
             break;
         case 1:
-            if (GameView::showNewGame(form, gameLogic.NewGame())) {
+            if (GameView::showNewGame(form, gameLogic.NewGame(), texts)) {
                 form.setText1({});
-                form.announce(FormTexts::Announcement::newGame);
+                form.announce(texts.translate(FormTexts::Announcement::newGame));
             }
             break;
         default:
@@ -106,5 +109,5 @@ void FormHandlers::pickSelected()
     const Offer &offer = gameLogic.state().offer;
     if (row < 0 || row >= static_cast<int>(offer.size()))
         return; // nothing is selected
-    GameView::showPick(form, gameLogic.pick(offer[static_cast<std::size_t>(row)]));
+    GameView::showPick(form, gameLogic.pick(offer[static_cast<std::size_t>(row)]), texts);
 }

@@ -30,6 +30,7 @@
 #include <memory>
 #include <string_view>
 
+class Catalogue;
 class FormSurface;
 
 class FormHandlers
@@ -38,9 +39,10 @@ public:
     // Where programming errors are logged; standard error unless one is given.
     using ErrorLog = std::function<void(std::string_view what)>;
 
-    // Without a fraction source the game draws from a clock-seeded one.
-    explicit FormHandlers(FormSurface &surface, std::unique_ptr<FractionSource> source = {},
-                          ErrorLog log = {});
+    // The handlers write to surface in the language of texts. Without a fraction source
+    // the game draws from a clock-seeded one.
+    FormHandlers(FormSurface &surface, const Catalogue &texts, std::unique_ptr<FractionSource> source = {},
+                 ErrorLog log = {});
 
     void Form_Load();
     void Command1_Click(int index);
@@ -60,6 +62,7 @@ private:
     void guarded(Work work);
 
     FormSurface &form;
+    const Catalogue &texts;
     std::unique_ptr<FractionSource> fractions;
     ErrorLog logError;
     Game gameLogic;

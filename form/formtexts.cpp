@@ -1,34 +1,31 @@
 // SPDX-License-Identifier: MIT
 #include "form/formtexts.h"
 
+#include "form/catalogue.h"
+
 namespace FormTexts {
 
-std::string caption(std::string_view siteAddress)
+std::string filled(std::string_view text, std::string_view value)
+{
+    std::string result(text);
+    constexpr std::string_view placeholder = "%s";
+    if (const std::size_t at = result.find(placeholder); at != std::string::npos)
+        result.replace(at, placeholder.size(), value);
+    return result;
+}
+
+std::string caption(std::string_view siteAddress, const Catalogue &texts)
 {
     std::string text(siteAddress);
     if (!text.empty())
         text += ' ';
-    text += programName;
+    text += texts.translate(programName);
     return text;
 }
 
-namespace CommandLine {
-
-std::string seeHelp(std::string_view command)
+std::string errorMessage(std::string_view error, const Catalogue &texts)
 {
-    std::string text = "Вижте „";
-    text += command;
-    text += " --help“.";
-    return text;
+    return texts.translate(error) + '\n' + texts.translate(pressClear);
 }
-
-std::string noArguments(std::string_view arguments)
-{
-    std::string text = "Програмата не приема аргументи: ";
-    text += arguments;
-    return text;
-}
-
-} // namespace CommandLine
 
 } // namespace FormTexts

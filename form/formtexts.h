@@ -1,105 +1,146 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Every text the program shows or speaks, in UTF-8, each exactly as the player meets
-// it: the form as designed, what the game writes to it, what a screen reader is told,
-// the error messages and the command line's texts. Line breaks inside the form's
-// texts are CR LF; form/showntext.h turns them into what a control shows.
+// Every text the program shows or speaks, each once, in the language it is written in
+// (English): the form as designed, what the game writes to it, what a screen reader is
+// told, the error messages and the command line's texts. Each is marked translatable;
+// xgettext collects them into the translators' template (po/rovalin.pot), and a
+// Catalogue (form/catalogue.h) gives what each reads in the pupil's language, Bulgarian
+// unless another is asked for. A "%s" in a text stands for the number or the name put
+// into it (FormTexts::filled). Inside the form's texts a line ends with CR LF, which a
+// front end shows as form/showntext.h says.
 
 #include <string>
 #include <string_view>
 
+class Catalogue;
+
 namespace FormTexts {
 
-inline constexpr std::string_view programName = "Ровалин";
+// Marks text as one to translate; it is the text itself, in the language of the
+// sources.
+[[nodiscard]] constexpr std::string_view translatable(std::string_view text)
+{
+    return text;
+}
+
 inline constexpr std::string_view lineBreak = "\r\n";
 
-// The form's caption: the site address the program is published at, if any, then
-// the program's name.
-[[nodiscard]] std::string caption(std::string_view siteAddress);
+// TRANSLATORS: The program's name, as the title across its form, its window's
+// caption and the name a screen reader gives it.
+inline constexpr std::string_view programName = translatable("Rovalin");
 
-// Label1(0) to Label1(4) as designed. The title keeps its line break.
-inline constexpr std::string_view title = "Ровалин\r\n";
-inline constexpr std::string_view firstNumber = "Число 1:";
-inline constexpr std::string_view secondNumber = "Число 2:";
-inline constexpr std::string_view solution = "Решение:";
-inline constexpr std::string_view choose = "Изберете";
+// TRANSLATORS: The name of the language of this catalogue, in that language, as a
+// list of languages offers it.
+inline constexpr std::string_view languageName = translatable("English");
 
-// Command1(0) and Command1(1).
-inline constexpr std::string_view check = "Провери";
-inline constexpr std::string_view clear = "Чисти";
+// The captions of the labels Label1(1) to Label1(4) as designed. The labels are
+// narrow: the captions must fit in about ten characters.
+inline constexpr std::string_view firstNumber = translatable("Number 1:");
+inline constexpr std::string_view secondNumber = translatable("Number 2:");
+inline constexpr std::string_view solution = translatable("Solution:");
+// TRANSLATORS: Above the list of numbers: the pupil picks one of them.
+inline constexpr std::string_view choose = translatable("Choose");
 
-// Text1(0) as designed: eleven lines, each ended by CR LF.
-inline constexpr std::string_view taskStatement =
-    "Двама съученици си играят на следната игра с естествени числа: първият си намисля "
-    "число от интервала [2..20].\r\n"
-    "Вторият казва последователно две естествени числа, а първият отговаря колко е "
-    "целочисленият им остатък при деленето с намисленото от него число.\r\n"
-    "Този целочислен остатък може да бъде и 0.\r\n"
-    "Да се реализира проект, чрез който се реализира играта.\r\n"
-    "Тема на проекта: Ровалин.\r\n"
-    "Пример: въпрос: 20 остатък 5; въпрос: 50 остатък 5\r\n"
-    "Изход: 15\r\n"
-    "В реализирания проект, намисленото число се генерира автоматично.\r\n"
-    "Двете числа въпрос се посочват от листово поле, а в съответните текстови полета се "
-    "извежда съответния целочислен остатък.\r\n"
-    "Посочване на трето число е потребителския отговор.\r\n"
-    "При събитие On Click върху команден бутон се извежда поетапното решение на "
-    "задачата.\r\n";
+// TRANSLATORS: The button that shows the worked solution.
+inline constexpr std::string_view check = translatable("Check");
+// TRANSLATORS: The button that starts a new game.
+inline constexpr std::string_view clear = translatable("Clear");
 
-// The verdict on the guess: "Да " and the hidden number, or "Не".
-inline constexpr std::string_view rightGuess = "Да ";
-inline constexpr std::string_view wrongGuess = "Не";
+// TRANSLATORS: The task statement the form shows at the start: eleven lines, each
+// ended by a line break. It is the teacher's original assignment, "On Click" being
+// the name of a button's event in the tool it was written for.
+inline constexpr std::string_view taskStatement = translatable(
+    "Two classmates play the following game with natural numbers: the first thinks of a number "
+    "from the interval [2..20].\n"
+    "The second names two natural numbers in turn, and the first answers what the integer "
+    "remainder of each is when divided by the number thought of.\n"
+    "This integer remainder may also be 0.\n"
+    "Build a project that implements the game.\n"
+    "Topic of the project: Rovalin.\n"
+    "Example: question: 20 remainder 5; question: 50 remainder 5\n"
+    "Output: 15\n"
+    "In the finished project, the number thought of is generated automatically.\n"
+    "The two question numbers are picked from a list box, and the matching text boxes show "
+    "the corresponding integer remainder.\n"
+    "Picking a third number is the user's answer.\n"
+    "On an On Click event of a command button, the step-by-step solution of the task is shown.\n");
+
+// TRANSLATORS: The verdict when the guess is right; %s is the hidden number.
+inline constexpr std::string_view rightGuess = translatable("Yes %s");
+// TRANSLATORS: The verdict when the guess is wrong.
+inline constexpr std::string_view wrongGuess = translatable("No");
 
 // The worked solution: a heading, each number less its remainder ("25 - 4 = 21"), a
-// second heading, each subtraction ("49 - 21"), and the divisor ("НОД = 7").
-inline constexpr std::string_view solutionHeading = "Извеждам двете въведени числа и остатъците:";
-inline constexpr std::string_view euclidHeading = "Решение чрез алгоритъм на Евклид:";
+// second heading, each subtraction ("49 - 21"), and the divisor ("GCD = 7").
+inline constexpr std::string_view solutionHeading =
+    translatable("Writing out the two numbers entered and their remainders:");
+inline constexpr std::string_view euclidHeading = translatable("Solution by Euclid's algorithm:");
+// TRANSLATORS: The last line of the solution, also said by a screen reader; %s is the
+// greatest common divisor of the two differences.
+inline constexpr std::string_view divisor = translatable("GCD = %s");
 inline constexpr std::string_view minus = " - ";
 inline constexpr std::string_view equals = " = ";
-inline constexpr std::string_view divisorPrefix = "НОД = ";
 
-// What the player is told when a calculation fails; the game goes on after it.
-inline constexpr std::string_view errorTitle = "Ровалин: грешка";
+// What the player is told when a calculation fails; the game goes on after it. Each
+// message is one of the errors, a line break, then what to do.
+inline constexpr std::string_view errorTitle = translatable("Rovalin: error");
 inline constexpr std::string_view overflowError =
-    "Числото е твърде голямо и не може да бъде пресметнато (препълване).\n"
-    "Натиснете „Чисти“, за да започнете нова игра.";
-inline constexpr std::string_view divisionByZeroError =
-    "Опит за деление на нула.\n"
-    "Натиснете „Чисти“, за да започнете нова игра.";
-inline constexpr std::string_view unexpectedError =
-    "Възникна неочаквана грешка.\n"
-    "Натиснете „Чисти“, за да започнете нова игра.";
+    translatable("The number is too large to be calculated (overflow).");
+inline constexpr std::string_view divisionByZeroError = translatable("Attempt to divide by zero.");
+inline constexpr std::string_view unexpectedError = translatable("An unexpected error occurred.");
+// TRANSLATORS: Under every error message; the name in quotes is the button's.
+inline constexpr std::string_view pressClear = translatable("Press “Clear” to start a new game.");
 
 // For assistive technology. A control with a label on the form is named by that
 // label, so that what a screen reader says is what the form shows; what the control
 // is for goes into its description. The transcript box has no label and is named.
 namespace Accessible {
-inline constexpr std::string_view transcript = "Условие и решение";
-inline constexpr std::string_view list = "Числа за избор";
-inline constexpr std::string_view firstRemainder = "Остатък на първото число";
-inline constexpr std::string_view secondRemainder = "Остатък на второто число";
-inline constexpr std::string_view result = "Отговор";
-inline constexpr std::string_view firstNumberLabel = "Първо число";
-inline constexpr std::string_view secondNumberLabel = "Второ число";
+inline constexpr std::string_view transcript = translatable("Task and solution");
+inline constexpr std::string_view list = translatable("Numbers to choose from");
+inline constexpr std::string_view firstRemainder = translatable("Remainder of the first number");
+inline constexpr std::string_view secondRemainder = translatable("Remainder of the second number");
+inline constexpr std::string_view result = translatable("Answer");
+inline constexpr std::string_view firstNumberLabel = translatable("First number");
+inline constexpr std::string_view secondNumberLabel = translatable("Second number");
 } // namespace Accessible
 
-// What a screen reader is told after a pick, "Провери" and "Чисти": the remainder
-// ("Остатък 4"); the verdict and the divisor as the form shows them; a new game.
+// What a screen reader is told after a pick, "Check" and "Clear": the remainder, the
+// verdict and the divisor as the form shows them, a new game.
 namespace Announcement {
-inline constexpr std::string_view remainder = "Остатък ";
-inline constexpr std::string_view newGame = "Нова игра";
+// TRANSLATORS: Said by a screen reader after a question; %s is its remainder.
+inline constexpr std::string_view remainder = translatable("Remainder %s");
+inline constexpr std::string_view newGame = translatable("New game");
 } // namespace Announcement
 
 // The desktop program's command line.
 namespace CommandLine {
-inline constexpr std::string_view description =
-    "Ровалин: игра с делене и остатъци. Компютърът намисля число, а вие го откривате по "
-    "остатъците на две избрани числа.";
-// For an option the program does not know, after the parser's own message.
-[[nodiscard]] std::string seeHelp(std::string_view command);
-// For arguments, which the program takes none of.
-[[nodiscard]] std::string noArguments(std::string_view arguments);
+inline constexpr std::string_view description = translatable(
+    "Rovalin: a game of division and remainders. The computer thinks of a number, and you find "
+    "it from the remainders of two numbers you choose.");
+// TRANSLATORS: The --language option's help: CODE is the name of its value.
+inline constexpr std::string_view languageOption =
+    translatable("Shows the program in the language CODE (such as bg or en) instead of the session's language.");
+// TRANSLATORS: The name of the --language option's value, in capitals.
+inline constexpr std::string_view languageValue = translatable("CODE");
+// TRANSLATORS: After the message about an option the program does not know; %s is the
+// command to run.
+inline constexpr std::string_view seeHelp = translatable("See “%s --help”.");
+// TRANSLATORS: %s are the arguments given, which the program takes none of.
+inline constexpr std::string_view noArguments = translatable("The program takes no arguments: %s");
 } // namespace CommandLine
+
+// The browser page's description, as an installed app shows it.
+inline constexpr std::string_view pageDescription = translatable("A game of integer division and remainders");
+
+// text with its "%s" replaced by value.
+[[nodiscard]] std::string filled(std::string_view text, std::string_view value);
+
+// The form's caption: the site address the program is published at, if any, then the
+// program's name.
+[[nodiscard]] std::string caption(std::string_view siteAddress, const Catalogue &texts);
+
+// The message for an error: the error's own text, then what to do.
+[[nodiscard]] std::string errorMessage(std::string_view error, const Catalogue &texts);
 
 } // namespace FormTexts

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "form/gameview.h"
 
+#include "form/catalogue.h"
 #include "form/formsurface.h"
 #include "form/formtexts.h"
 #include "form/numbertext.h"
@@ -23,10 +24,10 @@ std::string_view errorText(RuntimeError::Kind kind)
 }
 
 // Reports the outcome's error, if any; true when there was none.
-bool whole(FormSurface &form, const std::optional<RuntimeError::Kind> &error)
+bool whole(FormSurface &form, const std::optional<RuntimeError::Kind> &error, const Catalogue &texts)
 {
     if (error)
-        form.reportRunTimeError(errorText(*error));
+        form.reportRunTimeError(FormTexts::errorMessage(errorText(*error), texts));
     return !error;
 }
 
@@ -55,11 +56,16 @@ std::string differenceLine(const Difference &difference)
         + decimalText(difference.difference);
 }
 
-std::string verdictText(const PickOutcome &outcome)
+std::string verdictText(const PickOutcome &outcome, const Catalogue &texts)
 {
     if (outcome.verdict == Verdict::Right)
-        return std::string(FormTexts::rightGuess) + decimalText(outcome.number);
-    return std::string(FormTexts::wrongGuess);
+        return FormTexts::filled(texts.translate(FormTexts::rightGuess), decimalText(outcome.number));
+    return texts.translate(FormTexts::wrongGuess);
+}
+
+std::string divisorText(double divisor, const Catalogue &texts)
+{
+    return FormTexts::filled(texts.translate(FormTexts::divisor), decimalText(divisor));
 }
 
 } // namespace
@@ -73,32 +79,30 @@ std::vector<std::string> itemTexts(const Offer &offer)
     return texts;
 }
 
-std::string transcript(const Solution &solution)
+std::string transcript(const Solution &solution, const Catalogue &texts)
 {
     std::string text;
-    appendLine(text, FormTexts::solutionHeading);
+    appendLine(text, texts.translate(FormTexts::solutionHeading));
     appendLine(text, differenceLine(solution.first));
     appendLine(text, differenceLine(solution.second));
-    appendLine(text, FormTexts::euclidHeading);
+    appendLine(text, texts.translate(FormTexts::euclidHeading));
     for (const Subtraction &step : solution.subtractions)
         appendLine(text, subtraction(step.larger, step.smaller));
-    text += FormTexts::divisorPrefix;
-    text += decimalText(solution.divisor);
-    return text;
+    return text + divisorText(solution.divisor, texts);
 }
 
-bool showNewGame(FormSurface &form, const NewGameOutcome &outcome)
+bool showNewGame(FormSurface &form, const NewGameOutcome &outcome, const Catalogue &texts)
 {
-    form.setLabel1Caption(1, FormTexts::firstNumber);
-    form.setLabel1Caption(2, FormTexts::secondNumber);
+    form.setLabel1Caption(1, texts.translate(FormTexts::firstNumber));
+    form.setLabel1Caption(2, texts.translate(FormTexts::secondNumber));
     for (int box = 0; box <= 2; ++box)
         form.setText2(box, {});
     form.setText2Locked(false);
     showOffer(form, outcome.offer);
-    return whole(form, outcome.error);
+    return whole(form, outcome.error, texts);
 }
 
-bool showPick(FormSurface &form, const PickOutcome &outcome)
+bool showPick(FormSurface &form, const PickOutcome &outcome, const Catalogue &texts)
 {
     std::string phrase;
     switch (outcome.phase) {
@@ -110,40 +114,39 @@ bool showPick(FormSurface &form, const PickOutcome &outcome)
         if (outcome.remainder) {
             const std::string remainder = decimalText(*outcome.remainder);
             form.setText2(row - 1, remainder);
-            phrase = std::string(FormTexts::Announcement::remainder) + remainder;
+            phrase = FormTexts::filled(texts.translate(FormTexts::Announcement::remainder), remainder);
         }
         if (outcome.offer)
             showOffer(form, *outcome.offer);
         break;
     }
     case Phase::Guess:
-        phrase = verdictText(outcome);
+        phrase = verdictText(outcome, texts);
         form.setText2(2, phrase);
         break;
     case Phase::Over:
         return true; // nothing changes, nothing to say
     }
-    if (!whole(form, outcome.error))
+    if (!whole(form, outcome.error, texts))
         return false;
     form.announce(phrase);
     return true;
 }
 
-bool showSolution(FormSurface &form, const Solution &solution)
+bool showSolution(FormSurface &form, const Solution &solution, const Catalogue &texts)
 {
     // The heading replaces the task statement (or an earlier transcript) before
     // anything is worked out.
     std::string heading;
-    appendLine(heading, FormTexts::solutionHeading);
+    appendLine(heading, texts.translate(FormTexts::solutionHeading));
     form.setText1(heading);
-    if (!whole(form, solution.error))
+    if (!whole(form, solution.error, texts))
         return false;
 
-    const std::string divisor = decimalText(solution.divisor);
-    form.setText1(transcript(solution));
-    form.setText2(2, divisor);
+    form.setText1(transcript(solution, texts));
+    form.setText2(2, decimalText(solution.divisor));
     form.setText2Locked(true);
-    form.announce(std::string(FormTexts::divisorPrefix) + divisor);
+    form.announce(divisorText(solution.divisor, texts));
     return true;
 }
 

@@ -3,9 +3,11 @@
 
 #include "form/controltable.h"
 #include "form/formtexts.h"
+#include "form/gettextcatalogue.h"
 #include "form/showntext.h"
 #include "qt/announcer.h"
 #include "qt/colourbutton.h"
+#include "qt/language.h"
 #include "qt/picklist.h"
 #include "qt/programicon.h"
 
@@ -29,6 +31,11 @@ using FormDesign::ControlKind;
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString translated(std::string_view text, const Catalogue &texts)
+{
+    return QString::fromStdString(texts.translate(text));
 }
 
 // A text of the form as a widget shows it.
@@ -67,13 +74,15 @@ QString designFontFamily()
 
 } // namespace
 
-GameForm::GameForm(std::unique_ptr<FractionSource> source, FormHandlers::ErrorLog log, QWidget *parent)
+GameForm::GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const Catalogue> catalogue,
+                   FormHandlers::ErrorLog log, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
-    , handlers(*this, std::move(source), std::move(log))
+    , texts(catalogue ? std::move(catalogue) : std::make_shared<GettextCatalogue>(catalogueFolder()))
+    , handlers(*this, *texts, std::move(source), std::move(log))
     , reportError([this](const QString &message) {
-        QMessageBox::critical(this, fromUtf8(FormTexts::errorTitle), message);
+        QMessageBox::critical(this, translated(FormTexts::errorTitle, *texts), message);
     })
 {
     setObjectName(QStringLiteral("GameForm"));
@@ -91,7 +100,7 @@ void GameForm::setErrorReporter(ErrorReporter reporter)
 void GameForm::buildControls()
 {
     setWindowIcon(programIcon());
-    setAccessibleName(fromUtf8(FormTexts::programName));
+    setAccessibleName(translated(FormTexts::programName, *texts));
     // Never smaller than designed; whatever it grows to is the form's colour.
     const QSize designedSize = toQRect(FormDesign::toPixels(FormDesign::client)).size();
     setMinimumSize(designedSize);
@@ -111,7 +120,7 @@ void GameForm::buildControls()
         switch (control.kind) {
         case ControlKind::Title:
         case ControlKind::Label: {
-            auto *label = new QLabel(onScreen(control.caption), this);
+            auto *label = new QLabel(onScreen(caption(control, *texts)), this);
             // A label's caption is centred across and starts at the top.
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             label->setWordWrap(true);
@@ -119,7 +128,7 @@ void GameForm::buildControls()
             break;
         }
         case ControlKind::Transcript:
-            text1Box = new QPlainTextEdit(onScreen(control.caption), this);
+            text1Box = new QPlainTextEdit(onScreen(caption(control, *texts)), this);
             text1Box->setReadOnly(true);
             text1Box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
             text1Box->setTabChangesFocus(true);
@@ -143,7 +152,8 @@ void GameForm::buildControls()
             widget = list1;
             break;
         case ControlKind::Button: {
-            auto *button = new ColourButton(onScreen(control.caption), colour(control.background.value()), this);
+            auto *button =
+                new ColourButton(onScreen(caption(control, *texts)), colour(control.background.value()), this);
             // Enter presses the focused button, like Space.
             button->setAutoDefault(true);
             connect(button, &QPushButton::clicked, this,
@@ -155,8 +165,8 @@ void GameForm::buildControls()
         }
         widget->setObjectName(fromUtf8(control.name));
         designedPlaces.emplace_back(widget, control.rect);
-        widget->setAccessibleName(fromUtf8(control.accessibleName));
-        widget->setAccessibleDescription(fromUtf8(control.description));
+        widget->setAccessibleName(translated(control.accessibleName, *texts));
+        widget->setAccessibleDescription(translated(control.description, *texts));
         if (control.background && control.kind != ControlKind::Button)
             fillBackground(widget, colour(*control.background));
         if (auto *label = qobject_cast<QLabel *>(widget))

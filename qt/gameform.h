@@ -15,6 +15,7 @@
 #include <vector>
 
 class Announcer;
+class Catalogue;
 class ColourButton;
 class FractionSource;
 class PickList;
@@ -43,9 +44,11 @@ public:
 
     // Builds the form and runs Form_Load, so the first game is ready before the
     // window is shown. Without a fraction source it draws from a clock-seeded one;
-    // programming errors are logged to log, by default to standard error.
-    explicit GameForm(std::unique_ptr<FractionSource> source = {}, FormHandlers::ErrorLog log = {},
-                      QWidget *parent = nullptr);
+    // without a catalogue it speaks the language gettext reads the program's
+    // catalogues in (qt/language.h); programming errors are logged to log, by default
+    // to standard error.
+    explicit GameForm(std::unique_ptr<FractionSource> source = {}, std::shared_ptr<const Catalogue> catalogue = {},
+                      FormHandlers::ErrorLog log = {}, QWidget *parent = nullptr);
     ~GameForm() override;
 
     GameForm(const GameForm &) = delete;
@@ -75,6 +78,7 @@ private:
     void announce(std::string_view phrase) override;
     void reportRunTimeError(std::string_view message) override;
 
+    std::shared_ptr<const Catalogue> texts;
     FormHandlers handlers;
     ErrorReporter reportError;
 

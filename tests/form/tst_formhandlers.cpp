@@ -5,6 +5,7 @@
 
 #include "memoryform.h"
 #include "scenariotables.h"
+#include "testlanguage.h"
 
 #include "form/appinfo.h"
 #include "form/controltable.h"
@@ -44,10 +45,12 @@ struct LoadedForm
     }
 
     explicit LoadedForm(std::unique_ptr<FractionSource> source)
-        : handlers(form, std::move(source), [this](std::string_view what) { logged.emplace_back(what); })
+        : handlers(form, *texts, std::move(source), [this](std::string_view what) { logged.emplace_back(what); })
     {
         handlers.Form_Load();
     }
+
+    [[nodiscard]] std::string text(std::string_view source) const { return texts->translate(source); }
 
     // The player clicks the item showing number.
     void pick(int number)
@@ -57,24 +60,23 @@ struct LoadedForm
         handlers.List1_MouseDown({PickRule::Button::Left, 1, static_cast<int>(found - form.items().begin())});
     }
 
+    std::shared_ptr<const Catalogue> texts = testCatalogue();
     MemoryForm form;
     std::vector<std::string> logged;
     FormHandlers handlers;
 };
 
-// The worked solution of the typical game, byte for byte.
-constexpr std::string_view typicalTranscript =
-    "Извеждам двете въведени числа и остатъците:\r\n25 - 4 = 21\r\n52 - 3 = 49\r\n"
-    "Решение чрез алгоритъм на Евклид:\r\n49 - 21\r\n28 - 21\r\n21 - 7\r\n14 - 7\r\nНОД = 7";
-
 enum class Outcome { Unchanged, Solved, NewGame };
+// What a button makes a screen reader say: the divisor 7, or a new game.
+enum class Said { Divisor, NewGame };
 
-void verifyNewGame(const MemoryForm &form)
+void verifyNewGame(const LoadedForm &loaded)
 {
+    const MemoryForm &form = loaded.form;
     QCOMPARE(form.items(), numberTexts(20, 49));
     QCOMPARE(form.list1ListIndex(), -1);
-    QCOMPARE(form.label1Caption(1), "Число 1:");
-    QCOMPARE(form.label1Caption(2), "Число 2:");
+    QCOMPARE(form.label1Caption(1), loaded.text(FormTexts::firstNumber));
+    QCOMPARE(form.label1Caption(2), loaded.text(FormTexts::secondNumber));
     for (int box = 0; box <= 2; ++box)
         QVERIFY(form.text2(box).empty());
     QVERIFY(!form.text2Locked());
@@ -87,7 +89,9 @@ class TestFormHandlers : public QObject
     Q_OBJECT
 
 private slots:
-    void formAsDesigned();
+    void bulgarianTexts_data();
+    void bulgarianTexts();
+    void tableIsConsistent();
     void loadingStartsTheFirstGame();
     void captionNamesTheSite_data();
     void captionNamesTheSite();
@@ -100,26 +104,65 @@ private slots:
     void programmingErrorIsLoggedAndTheGameGoesOn();
 };
 
-void TestFormHandlers::formAsDesigned()
+void TestFormHandlers::bulgarianTexts_data()
 {
-    const auto statement = std::ranges::find(FormDesign::controls, std::string_view("Text1_0"),
-                                             &FormDesign::Control::name);
-    QCOMPARE(statement->caption,
-             "Двама съученици си играят на следната игра с естествени числа: първият си намисля число от "
-             "интервала [2..20].\r\n"
-             "Вторият казва последователно две естествени числа, а първият отговаря колко е целочисленият им "
-             "остатък при деленето с намисленото от него число.\r\n"
-             "Този целочислен остатък може да бъде и 0.\r\n"
-             "Да се реализира проект, чрез който се реализира играта.\r\n"
-             "Тема на проекта: Ровалин.\r\n"
-             "Пример: въпрос: 20 остатък 5; въпрос: 50 остатък 5\r\n"
-             "Изход: 15\r\n"
-             "В реализирания проект, намисленото число се генерира автоматично.\r\n"
-             "Двете числа въпрос се посочват от листово поле, а в съответните текстови полета се извежда "
-             "съответния целочислен остатък.\r\n"
-             "Посочване на трето число е потребителския отговор.\r\n"
-             "При събитие On Click върху команден бутон се извежда поетапното решение на задачата.\r\n");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("designed");
 
+    // What the form and the game show in Bulgarian, character for character.
+    const auto statement = std::ranges::find(FormDesign::controls, std::string_view("Text1_0"), &FormDesign::Control::name);
+    const auto title = std::ranges::find(FormDesign::controls, std::string_view("Label1_0"), &FormDesign::Control::name);
+    const std::shared_ptr<const Catalogue> texts = testCatalogue();
+    const auto row = [](const char *name, const std::string &shown, const char *designed) {
+        QTest::newRow(name) << QString::fromStdString(shown) << QString::fromUtf8(designed);
+    };
+    row("the task statement", FormDesign::caption(*statement, *texts),
+        "Двама съученици си играят на следната игра с естествени числа: първият си намисля число от "
+        "интервала [2..20].\r\n"
+        "Вторият казва последователно две естествени числа, а първият отговаря колко е целочисленият им "
+        "остатък при деленето с намисленото от него число.\r\n"
+        "Този целочислен остатък може да бъде и 0.\r\n"
+        "Да се реализира проект, чрез който се реализира играта.\r\n"
+        "Тема на проекта: Ровалин.\r\n"
+        "Пример: въпрос: 20 остатък 5; въпрос: 50 остатък 5\r\n"
+        "Изход: 15\r\n"
+        "В реализирания проект, намисленото число се генерира автоматично.\r\n"
+        "Двете числа въпрос се посочват от листово поле, а в съответните текстови полета се извежда "
+        "съответния целочислен остатък.\r\n"
+        "Посочване на трето число е потребителския отговор.\r\n"
+        "При събитие On Click върху команден бутон се извежда поетапното решение на задачата.\r\n");
+    row("the title", FormDesign::caption(*title, *texts), "Ровалин\r\n");
+    row("the labels", texts->translate(FormTexts::choose) + '|' + texts->translate(FormTexts::firstNumber) + '|'
+                          + texts->translate(FormTexts::secondNumber) + '|' + texts->translate(FormTexts::solution),
+        "Изберете|Число 1:|Число 2:|Решение:");
+    row("the buttons", texts->translate(FormTexts::check) + '|' + texts->translate(FormTexts::clear), "Провери|Чисти");
+    row("the verdicts", FormTexts::filled(texts->translate(FormTexts::rightGuess), "7") + '|'
+                            + texts->translate(FormTexts::wrongGuess),
+        "Да 7|Не");
+    row("the announcements", FormTexts::filled(texts->translate(FormTexts::Announcement::remainder), "4") + '|'
+                                 + texts->translate(FormTexts::Announcement::newGame),
+        "Остатък 4|Нова игра");
+    row("an error message", FormTexts::errorMessage(FormTexts::overflowError, *texts),
+        "Числото е твърде голямо и не може да бъде пресметнато (препълване).\n"
+        "Натиснете „Чисти“, за да започнете нова игра.");
+    // The worked solution of the typical game, byte for byte.
+    Solution typical{{25, 4, 21}, {52, 3, 49}, {{49, 21}, {28, 21}, {21, 7}, {14, 7}}, 7, std::nullopt};
+    row("the typical game's solution", GameView::transcript(typical, *texts),
+        "Извеждам двете въведени числа и остатъците:\r\n25 - 4 = 21\r\n52 - 3 = 49\r\n"
+        "Решение чрез алгоритъм на Евклид:\r\n49 - 21\r\n28 - 21\r\n21 - 7\r\n14 - 7\r\nНОД = 7");
+}
+
+void TestFormHandlers::bulgarianTexts()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, designed);
+    if (!inBulgarian())
+        QSKIP("the designed texts are Bulgarian");
+    QCOMPARE(shown, designed);
+}
+
+void TestFormHandlers::tableIsConsistent()
+{
     // A control named by a label comes after it, beside it on its row or just below
     // it; and Tab meets each control once.
     std::vector<int> tabIndexes;
@@ -149,12 +192,12 @@ void TestFormHandlers::loadingStartsTheFirstGame()
     LoadedForm loaded(std::move(source));
     const std::uint64_t after = clockSeed();
 
-    QCOMPARE(loaded.form.caption(), FormTexts::caption(AppInfo::siteAddress));
+    QCOMPARE(loaded.form.caption(), FormTexts::caption(AppInfo::siteAddress, *loaded.texts));
     // Seeded once, from the clock.
     QCOMPARE(fractions.seeds().size(), 1U);
     QVERIFY(fractions.seeds().front() >= before && fractions.seeds().front() <= after);
     QCOMPARE(loaded.handlers.game().state().hiddenNumber, 7);
-    verifyNewGame(loaded.form);
+    verifyNewGame(loaded);
     // The statement stays; nothing is announced before the player does anything.
     QVERIFY(loaded.form.text1().empty());
     QVERIFY(loaded.form.announced().empty());
@@ -164,17 +207,19 @@ void TestFormHandlers::loadingStartsTheFirstGame()
 void TestFormHandlers::captionNamesTheSite_data()
 {
     QTest::addColumn<QString>("siteAddress");
-    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("before");
 
-    QTest::newRow("no site address") << "" << "Ровалин";
-    QTest::newRow("a site address, then one blank") << "www.rovalin.bg" << "www.rovalin.bg Ровалин";
+    QTest::newRow("no site address") << "" << "";
+    QTest::newRow("a site address, then one blank") << "www.rovalin.bg" << "www.rovalin.bg ";
 }
 
 void TestFormHandlers::captionNamesTheSite()
 {
     QFETCH(QString, siteAddress);
-    QFETCH(QString, caption);
-    QCOMPARE(QString::fromStdString(FormTexts::caption(siteAddress.toStdString())), caption);
+    QFETCH(QString, before);
+    const std::shared_ptr<const Catalogue> texts = testCatalogue();
+    QCOMPARE(QString::fromStdString(FormTexts::caption(siteAddress.toStdString(), *texts)),
+             before + QString::fromStdString(texts->translate(FormTexts::programName)));
 }
 
 void TestFormHandlers::gamesAreShownAndAnnounced_data()
@@ -203,21 +248,21 @@ void TestFormHandlers::gamesAreShownAndAnnounced()
     QCOMPARE(form.list1ListIndex(), -1);
 
     loaded.handlers.Command1_Click(0);
-    QCOMPARE(form.text1(), Expected::transcript(game));
+    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts));
     QCOMPARE(form.text2(2), std::to_string(game.divisor));
     QVERIFY(form.text2Locked());
 
     loaded.pick(game.picks[2]);
-    QCOMPARE(form.text2(2), Expected::verdict(game));
+    QCOMPARE(form.text2(2), Expected::verdict(game, *loaded.texts));
     QCOMPARE(form.items(), numberTexts(1, 30));
     QCOMPARE(form.selectedItem(), std::to_string(game.picks[2]));
-    QCOMPARE(form.text1(), Expected::transcript(game));
+    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts));
 
     // A pick after the game changes nothing and says nothing.
     const int writes = form.writeCount();
     loaded.pick(game.picks[2] == 1 ? 2 : 1);
     QCOMPARE(form.writeCount(), writes + 1); // the selection only
-    QCOMPARE(form.announced(), Expected::announcements(game));
+    QCOMPARE(form.announced(), Expected::announcements(game, *loaded.texts));
     QVERIFY(form.errors().empty());
 }
 
@@ -226,24 +271,21 @@ void TestFormHandlers::buttons_data()
     QTest::addColumn<QList<int>>("picks");
     QTest::addColumn<QList<int>>("pressed");
     QTest::addColumn<Outcome>("outcome");
-    QTest::addColumn<QStringList>("announced");
+    QTest::addColumn<QList<Said>>("said");
 
-    QTest::newRow("Провери before any pick") << QList<int>{} << QList{0} << Outcome::Unchanged << QStringList{};
-    QTest::newRow("Провери after one pick") << QList{25} << QList{0} << Outcome::Unchanged << QStringList{};
-    QTest::newRow("Провери after two picks")
-        << QList{25, 52} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
-    QTest::newRow("Провери after the guess")
-        << QList{25, 52, 7} << QList{0} << Outcome::Solved << QStringList{"НОД = 7"};
-    QTest::newRow("Провери twice")
-        << QList{25, 52} << QList{0, 0} << Outcome::Solved << QStringList{"НОД = 7", "НОД = 7"};
-    QTest::newRow("Чисти at the start") << QList<int>{} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
-    QTest::newRow("Чисти after one pick") << QList{25} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
-    QTest::newRow("Чисти after the solution")
-        << QList{25, 52} << QList{0, 1} << Outcome::NewGame << QStringList{"НОД = 7", "Нова игра"};
-    QTest::newRow("Чисти after the guess")
-        << QList{25, 52, 7} << QList{1} << Outcome::NewGame << QStringList{"Нова игра"};
-    QTest::newRow("a button index beyond the two") << QList{25, 52} << QList{2} << Outcome::Unchanged << QStringList{};
-    QTest::newRow("a negative button index") << QList{25, 52} << QList{-1} << Outcome::Unchanged << QStringList{};
+    using Said::Divisor, Said::NewGame;
+    QTest::newRow("Check before any pick") << QList<int>{} << QList{0} << Outcome::Unchanged << QList<Said>{};
+    QTest::newRow("Check after one pick") << QList{25} << QList{0} << Outcome::Unchanged << QList<Said>{};
+    QTest::newRow("Check after two picks") << QList{25, 52} << QList{0} << Outcome::Solved << QList{Divisor};
+    QTest::newRow("Check after the guess") << QList{25, 52, 7} << QList{0} << Outcome::Solved << QList{Divisor};
+    QTest::newRow("Check twice") << QList{25, 52} << QList{0, 0} << Outcome::Solved << QList{Divisor, Divisor};
+    QTest::newRow("Clear at the start") << QList<int>{} << QList{1} << Outcome::NewGame << QList{NewGame};
+    QTest::newRow("Clear after one pick") << QList{25} << QList{1} << Outcome::NewGame << QList{NewGame};
+    QTest::newRow("Clear after the solution")
+        << QList{25, 52} << QList{0, 1} << Outcome::NewGame << QList{Divisor, NewGame};
+    QTest::newRow("Clear after the guess") << QList{25, 52, 7} << QList{1} << Outcome::NewGame << QList{NewGame};
+    QTest::newRow("a button index beyond the two") << QList{25, 52} << QList{2} << Outcome::Unchanged << QList<Said>{};
+    QTest::newRow("a negative button index") << QList{25, 52} << QList{-1} << Outcome::Unchanged << QList<Said>{};
 }
 
 void TestFormHandlers::buttons()
@@ -251,7 +293,7 @@ void TestFormHandlers::buttons()
     QFETCH(QList<int>, picks);
     QFETCH(QList<int>, pressed);
     QFETCH(Outcome, outcome);
-    QFETCH(QStringList, announced);
+    QFETCH(QList<Said>, said);
     LoadedForm loaded;
     const MemoryForm &form = loaded.form;
     for (const int number : picks)
@@ -268,7 +310,7 @@ void TestFormHandlers::buttons()
         QCOMPARE(form.writeCount(), writesBefore);
         break;
     case Outcome::Solved:
-        QCOMPARE(form.text1(), typicalTranscript);
+        QCOMPARE(form.text1(), Expected::transcript(gameTable().front(), *loaded.texts));
         QCOMPARE(form.text2(2), "7");
         QVERIFY(form.text2Locked());
         QCOMPARE(state.pickCount, picks.size());
@@ -276,44 +318,47 @@ void TestFormHandlers::buttons()
     case Outcome::NewGame:
         QCOMPARE(state.hiddenNumber, 11);
         QCOMPARE(state.pickCount, 0);
-        verifyNewGame(form);
+        verifyNewGame(loaded);
         QVERIFY(form.text1().empty());
         break;
     }
-    QStringList heard;
-    for (auto phrase = form.announced().begin() + static_cast<std::ptrdiff_t>(announcedBefore);
-         phrase != form.announced().end(); ++phrase)
-        heard.append(QString::fromStdString(*phrase));
-    QCOMPARE(heard, announced);
+    std::vector<std::string> expected;
+    for (const Said phrase : said) {
+        expected.push_back(phrase == Said::Divisor ? FormTexts::filled(loaded.text(FormTexts::divisor), "7")
+                                                   : loaded.text(FormTexts::Announcement::newGame));
+    }
+    QCOMPARE(std::vector(form.announced().begin() + static_cast<std::ptrdiff_t>(announcedBefore), form.announced().end()),
+             expected);
     QVERIFY(form.errors().empty());
 }
 
 void TestFormHandlers::runTimeErrorsShowWhatWasDone_data()
 {
     QTest::addColumn<QString>("call");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("error");
     QTest::addColumn<QString>("transcript");
     QTest::addColumn<QStringList>("shown");
 
     const QString overflow = QString::fromUtf8(FormTexts::overflowError);
+    const QString caption = QString::fromUtf8(FormTexts::firstNumber);
+    const QString heading = QString::fromUtf8(FormTexts::solutionHeading) + QStringLiteral("\r\n");
     // No list offers such numbers, and no draw gives such a fraction: only the
-    // program itself could get there.
-    QTest::newRow("Чисти when the draw fails: the new game is laid out, Text1(0) kept")
-        << "clear" << overflow << "before" << QStringList{"Число 1:", "", "20"};
+    // program itself could get there. Texts of the form are given as written, in English.
+    QTest::newRow("Clear when the draw fails: the new game is laid out, Text1(0) kept")
+        << "clear" << overflow << "before" << QStringList{caption, "", "20"};
     QTest::newRow("a second number beyond 16 bits: its caption and remainder")
         << "second pick" << overflow << "before" << QStringList{"40000", "2", "51"};
     QTest::newRow("a first number that rounds to 0: an empty list")
         << "first pick" << QString::fromUtf8(FormTexts::divisionByZeroError) << "before"
         << QStringList{"0.3", "0", ""};
-    QTest::newRow("a solution stopped: only its heading")
-        << "solution" << overflow << "Извеждам двете въведени числа и остатъците:\r\n"
-        << QStringList{"25", "4", "51"};
+    QTest::newRow("a solution stopped: only its heading") << "solution" << overflow << heading
+                                                           << QStringList{"25", "4", "51"};
 }
 
 void TestFormHandlers::runTimeErrorsShowWhatWasDone()
 {
     QFETCH(QString, call);
-    QFETCH(QString, message);
+    QFETCH(QString, error);
     QFETCH(QString, transcript);
     QFETCH(QStringList, shown);
     auto source = std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)});
@@ -327,24 +372,29 @@ void TestFormHandlers::runTimeErrorsShowWhatWasDone()
     static_cast<void>(game.pick(25));
     const auto announcedBefore = form.announced().size();
 
+    const Catalogue &texts = *loaded.texts;
     bool whole = true;
     if (call == u"clear") {
         fractions.push(std::nanf(""));
         loaded.handlers.Command1_Click(1);
     } else if (call == u"second pick") {
-        whole = GameView::showPick(form, game.pick(40000));
+        whole = GameView::showPick(form, game.pick(40000), texts);
     } else if (call == u"first pick") {
         static_cast<void>(game.NewGame());
-        whole = GameView::showPick(form, game.pick(0.3));
+        whole = GameView::showPick(form, game.pick(0.3), texts);
     } else {
-        whole = GameView::showSolution(form, Solution{{}, {}, {}, 0.0, RuntimeError::Kind::Overflow});
+        whole = GameView::showSolution(form, Solution{{}, {}, {}, 0.0, RuntimeError::Kind::Overflow}, texts);
     }
+    const auto inLanguage = [&texts](const QString &text) {
+        return text.endsWith(u'\n') ? QString::fromStdString(texts.translate(text.chopped(2).toStdString()) + "\r\n")
+                                     : QString::fromStdString(texts.translate(text.toStdString()));
+    };
 
     QVERIFY(!whole || call == u"clear");
-    QCOMPARE(form.errors(), std::vector<std::string>{message.toStdString()});
-    QCOMPARE(QString::fromStdString(form.text1()), transcript);
+    QCOMPARE(form.errors(), std::vector<std::string>{FormTexts::errorMessage(error.toStdString(), texts)});
+    QCOMPARE(QString::fromStdString(form.text1()), inLanguage(transcript));
     const int row = call == u"second pick" ? 2 : 1;
-    QCOMPARE(QString::fromStdString(form.label1Caption(row)), shown[0]);
+    QCOMPARE(QString::fromStdString(form.label1Caption(row)), inLanguage(shown[0]));
     QCOMPARE(QString::fromStdString(form.text2(row - 1)), shown[1]);
     QCOMPARE(QString::fromStdString(form.items().empty() ? std::string() : form.items().front()), shown[2]);
     // The error is told instead of the announcement.
@@ -359,11 +409,12 @@ void TestFormHandlers::programmingErrorIsLoggedAndTheGameGoesOn()
 
     loaded.handlers.Command1_Click(1);
 
-    QCOMPARE(loaded.form.errors(), std::vector<std::string>{std::string(FormTexts::unexpectedError)});
+    QCOMPARE(loaded.form.errors(),
+             std::vector<std::string>{FormTexts::errorMessage(FormTexts::unexpectedError, *loaded.texts)});
     QCOMPARE(loaded.logged, std::vector<std::string>{"no fraction left"});
-    // "Чисти", as the message says, starts a new game.
+    // "Clear", as the message says, starts a new game.
     loaded.handlers.Command1_Click(1);
-    verifyNewGame(loaded.form);
+    verifyNewGame(loaded);
     QCOMPARE(loaded.form.errors().size(), 1U);
 }
 

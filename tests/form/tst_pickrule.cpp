@@ -5,6 +5,7 @@
 
 #include "memoryform.h"
 #include "scenariotables.h"
+#include "testlanguage.h"
 
 #include "form/formhandlers.h"
 
@@ -69,7 +70,8 @@ void TestPickRule::scenarios()
 {
     QFETCH(PickScenario, scenario);
     MemoryForm form;
-    FormHandlers handlers(form, std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}));
+    const std::shared_ptr<const Catalogue> texts = testCatalogue();
+    FormHandlers handlers(form, *texts, std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}));
     handlers.Form_Load();
     const auto click = [&](const QString &number, PickRule::Button button, int clickCount) {
         handlers.List1_MouseDown({button, clickCount, rowShowing(form, number)});

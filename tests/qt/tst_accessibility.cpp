@@ -5,6 +5,7 @@
 // announcer that speaks each step.
 
 #include "formdriver.h"
+#include "testlanguage.h"
 
 #include "form/controltable.h"
 #include "game/fractionsource.h"
@@ -66,6 +67,11 @@ private slots:
     void controlsAsAScreenReaderMeetsThem_data();
     void controlsAsAScreenReaderMeetsThem();
     void announcerSpeaksWithoutShowing();
+
+private:
+    [[nodiscard]] QString text(std::string_view source) const { return QString::fromStdString(texts->translate(source)); }
+
+    std::shared_ptr<const Catalogue> texts = testCatalogue();
 };
 
 void TestAccessibility::controlsAsAScreenReaderMeetsThem_data()
@@ -93,18 +99,18 @@ void TestAccessibility::controlsAsAScreenReaderMeetsThem()
         QVERIFY(driver.clickItem(number));
     const FormDesign::Control &expected = control(name.toStdString());
 
-    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), QStringLiteral("Ровалин"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&form)->text(QAccessible::Name), text(FormTexts::programName));
     QAccessibleInterface *accessible = accessibleChild(form, name);
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->role(), roleOf(expected.kind));
     QVERIFY(!accessible->state().invisible);
-    QCOMPARE(accessible->text(QAccessible::Description), fromUtf8(expected.description));
+    QCOMPARE(accessible->text(QAccessible::Description), text(expected.description));
 
     // Named as the form shows it: by its label's caption as it is now, or its own.
     QStringList labels;
     for (const auto &[label, relation] : accessible->relations(QAccessible::Label))
         labels.append(label->object()->objectName());
-    QString shownName = fromUtf8(expected.accessibleName);
+    QString shownName = text(expected.accessibleName);
     if (!expected.labelledBy.empty()) {
         const auto *label = form.findChild<QLabel *>(fromUtf8(expected.labelledBy));
         shownName = label->text();
@@ -132,7 +138,7 @@ void TestAccessibility::announcerSpeaksWithoutShowing()
     QVERIFY(announcer != nullptr);
     QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(announcer);
     QCOMPARE(accessible->role(), QAccessible::Notification);
-    QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Остатък 4"));
+    QCOMPARE(accessible->text(QAccessible::Name), QString::fromStdString(FormTexts::filled(texts->translate(FormTexts::Announcement::remainder), "4")));
     QVERIFY(!accessible->state().focusable);
     // It takes no room on the form.
     QCOMPARE(announcer->size(), QSize(0, 0));

@@ -5,6 +5,7 @@
 
 #include "formdriver.h"
 #include "scenariotables.h"
+#include "testlanguage.h"
 
 #include "form/controltable.h"
 #include "form/showntext.h"
@@ -142,6 +143,11 @@ private slots:
     void picksByTheTable();
     void resultBoxLockedOrNot();
     void runTimeErrorShowsMessageBox();
+
+private:
+    [[nodiscard]] QString text(std::string_view source) const { return QString::fromStdString(texts->translate(source)); }
+
+    std::shared_ptr<const Catalogue> texts = testCatalogue();
 };
 
 void TestGameForm::controlsFollowTheTable_data()
@@ -163,7 +169,7 @@ void TestGameForm::controlsFollowTheTable()
     QVERIFY(widget != nullptr);
     QVERIFY(widget->inherits(className(control.kind)));
     QCOMPARE(widget->geometry(), pixels(control.rect));
-    QCOMPARE(shownBy(widget), QString::fromStdString(shownText(control.caption)));
+    QCOMPARE(shownBy(widget), QString::fromStdString(shownText(FormDesign::caption(control, *texts))));
     if (control.background) {
         // Near the bottom left corner, clear of the caption.
         const QPoint corner = pixels(control.rect).bottomLeft() + QPoint(4, -4);
@@ -189,7 +195,7 @@ void TestGameForm::windowAtStart()
     QCOMPARE(form.size(), pixels(FormDesign::client).size());
     QCOMPARE(form.minimumSize(), form.size());
     QVERIFY(form.windowFlags() & Qt::WindowMaximizeButtonHint);
-    QCOMPARE(form.windowTitle(), QStringLiteral("Ровалин"));
+    QCOMPARE(form.windowTitle(), text(FormTexts::programName));
 
     // The statement shows as eleven lines, each ended by a plain line break.
     const QString shown = driver.transcript->toPlainText();
@@ -227,10 +233,10 @@ void TestGameForm::buttonsLook_data()
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("pressed");
 
-    QTest::newRow("Провери") << 0 << false;
-    QTest::newRow("Провери, pressed") << 0 << true;
-    QTest::newRow("Чисти") << 1 << false;
-    QTest::newRow("Чисти, pressed") << 1 << true;
+    QTest::newRow("Check") << 0 << false;
+    QTest::newRow("Check, pressed") << 0 << true;
+    QTest::newRow("Clear") << 1 << false;
+    QTest::newRow("Clear, pressed") << 1 << true;
 }
 
 void TestGameForm::buttonsLook()
@@ -338,21 +344,21 @@ void TestGameForm::games()
     // Space presses the focused button, as Enter does.
     driver.buttons[0]->setFocus();
     QTest::keyClick(driver.buttons[0], Qt::Key_Space);
-    QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game))));
+    QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game, *texts))));
     // The big box shows the solution from its first line, as it showed the statement.
     QCOMPARE(driver.transcript->verticalScrollBar()->value(), 0);
     QCOMPARE(driver.boxes[2]->text(), QString::number(game.divisor));
     QVERIFY(driver.boxes[2]->isReadOnly());
 
     QVERIFY(driver.clickItem(QString::number(game.picks[2])));
-    QCOMPARE(driver.boxes[2]->text(), QString::fromStdString(Expected::verdict(game)));
+    QCOMPARE(driver.boxes[2]->text(), QString::fromStdString(Expected::verdict(game, *texts)));
     QCOMPARE(driver.selectedItem(), QString::number(game.picks[2]));
 
     driver.buttons[1]->setFocus();
     QTest::keyClick(driver.buttons[1], Qt::Key_Return);
     QVERIFY(driver.transcript->toPlainText().isEmpty());
     QCOMPARE(driver.items(), listOf(20, 49));
-    QCOMPARE(driver.labels[1]->text(), QStringLiteral("Число 1:"));
+    QCOMPARE(driver.labels[1]->text(), text(FormTexts::firstNumber));
     QVERIFY(!driver.boxes[2]->isReadOnly());
 }
 
@@ -413,7 +419,7 @@ void TestGameForm::resultBoxLockedOrNot()
     QVERIFY(driver.clickItem(QStringLiteral("52")));
     QCOMPARE(driver.boxes[2]->text(), QStringLiteral("12"));
     driver.clickButton(0);
-    QVERIFY(driver.transcript->toPlainText().endsWith(QStringLiteral("НОД = 7")));
+    QVERIFY(driver.transcript->toPlainText().endsWith(QString::fromStdString(FormTexts::filled(texts->translate(FormTexts::divisor), "7"))));
 
     // Locked by the solution: typing changes nothing.
     QTest::keyClicks(driver.boxes[2], QStringLiteral("99"));
@@ -435,8 +441,8 @@ void TestGameForm::runTimeErrorShowsMessageBox()
 
     const QString shown = answerMessageBox(&form, [&driver] { driver.clickButton(1); });
 
-    QVERIFY2(shown.startsWith(QStringLiteral("Ровалин: грешка|")), qPrintable(shown));
-    QVERIFY(shown.contains(QStringLiteral("Чисти")));
+    QCOMPARE(shown, text(FormTexts::errorTitle) + u'|'
+                        + QString::fromStdString(FormTexts::errorMessage(FormTexts::overflowError, *texts)));
     QVERIFY(form.isVisible());
     driver.clickButton(1);
     QCOMPARE(driver.items(), listOf(20, 49));

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "qt/qttranslations.h"
+#include "qt/language.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ void TestQtTexts::missingCatalogueChangesNothing()
     const QLocale localeBefore;
 
     const QTemporaryDir emptyFolder;
-    QVERIFY(!installBulgarianQtTexts(*qApp, emptyFolder.path()));
+    QVERIFY(!installQtTexts(*qApp, "bg", emptyFolder.path()));
 
     QCOMPARE(menuTexts(box), textsBefore);
     QCOMPARE(QLocale(), localeBefore);
@@ -51,7 +51,7 @@ void TestQtTexts::missingCatalogueChangesNothing()
 
 void TestQtTexts::qtTextsAreBulgarian()
 {
-    QVERIFY(installBulgarianQtTexts(*qApp));
+    QVERIFY(installQtTexts(*qApp, "bg"));
 
     QLineEdit box;
     const QStringList texts = menuTexts(box);

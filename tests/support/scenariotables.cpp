@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotables.h"
 
+#include "form/catalogue.h"
 #include "form/formtexts.h"
 
 #include <QFile>
@@ -39,9 +40,9 @@ QStringList strings(const QJsonValue &value)
     return result;
 }
 
-std::string text(std::string_view words, int number)
+std::string text(std::string_view words, int number, const Catalogue &texts)
 {
-    return std::string(words) + std::to_string(number);
+    return FormTexts::filled(texts.translate(words), std::to_string(number));
 }
 
 } // namespace
@@ -100,27 +101,27 @@ std::vector<std::string> secondList(const GameRow &game)
     return texts;
 }
 
-std::string verdict(const GameRow &game)
+std::string verdict(const GameRow &game, const Catalogue &texts)
 {
-    return game.rightGuess ? text(FormTexts::rightGuess, game.hidden) : std::string(FormTexts::wrongGuess);
+    return game.rightGuess ? text(FormTexts::rightGuess, game.hidden, texts) : texts.translate(FormTexts::wrongGuess);
 }
 
-std::string transcript(const GameRow &game)
+std::string transcript(const GameRow &game, const Catalogue &texts)
 {
-    std::string lines = std::string(FormTexts::solutionHeading) + "\r\n";
+    std::string lines = texts.translate(FormTexts::solutionHeading) + "\r\n";
     for (const auto &[number, remainder, difference] : game.differences)
         lines += std::to_string(number) + " - " + std::to_string(remainder) + " = " + std::to_string(difference) + "\r\n";
-    lines += std::string(FormTexts::euclidHeading) + "\r\n";
+    lines += texts.translate(FormTexts::euclidHeading) + "\r\n";
     for (const auto &[larger, smaller] : game.subtractions)
         lines += std::to_string(larger) + " - " + std::to_string(smaller) + "\r\n";
-    return lines + text(FormTexts::divisorPrefix, game.divisor);
+    return lines + text(FormTexts::divisor, game.divisor, texts);
 }
 
-std::vector<std::string> announcements(const GameRow &game)
+std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts)
 {
-    return {text(FormTexts::Announcement::remainder, game.remainders[0]),
-            text(FormTexts::Announcement::remainder, game.remainders[1]),
-            text(FormTexts::divisorPrefix, game.divisor), verdict(game)};
+    return {text(FormTexts::Announcement::remainder, game.remainders[0], texts),
+            text(FormTexts::Announcement::remainder, game.remainders[1], texts),
+            text(FormTexts::divisor, game.divisor, texts), verdict(game, texts)};
 }
 
 } // namespace Expected

@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+class Catalogue;
+
 struct GameRow
 {
     QString name;
@@ -47,13 +49,14 @@ struct PickScenario
 // The list's items for first to last.
 [[nodiscard]] std::vector<std::string> numberTexts(int first, int last);
 
+// What a game row shows and says in the language of texts.
 namespace Expected {
 // The list after the first pick: 50 to 99 less the multiples of the first number.
 [[nodiscard]] std::vector<std::string> secondList(const GameRow &game);
 // The result box after the guess.
-[[nodiscard]] std::string verdict(const GameRow &game);
-// Text1(0) after "Провери", CR LF between the lines.
-[[nodiscard]] std::string transcript(const GameRow &game);
+[[nodiscard]] std::string verdict(const GameRow &game, const Catalogue &texts);
+// Text1(0) after "Check", CR LF between the lines.
+[[nodiscard]] std::string transcript(const GameRow &game, const Catalogue &texts);
 // What a screen reader hears: both remainders, the divisor, the verdict.
-[[nodiscard]] std::vector<std::string> announcements(const GameRow &game);
+[[nodiscard]] std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts);
 } // namespace Expected

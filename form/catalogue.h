@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// A language's texts: what each of the program's texts (form/formtexts.h) reads in it.
+// The desktop program reads its catalogues with gettext (form/gettextcatalogue.h), the
+// page from the files its build makes of them; English, the language the texts are
+// written in, needs none.
+
+#include <string>
+#include <string_view>
+
+class Catalogue
+{
+public:
+    virtual ~Catalogue() = default;
+
+    // What text, one of the program's translatable texts, reads in the language; text
+    // itself where the catalogue has no translation for it.
+    [[nodiscard]] virtual std::string translate(std::string_view text) const = 0;
+
+protected:
+    Catalogue() = default;
+    Catalogue(const Catalogue &) = default;
+    Catalogue &operator=(const Catalogue &) = default;
+};
+
+// The texts as they are written, in English.
+class SourceTexts final : public Catalogue
+{
+public:
+    [[nodiscard]] std::string translate(std::string_view text) const override { return std::string(text); }
+};

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "form/catalogue.h"
+
+#include <string>
+#include <vector>
+
+// The desktop program's catalogues, compiled by msgfmt and read by gettext: for
+// language ll, folder/ll/LC_MESSAGES/rovalin.mo. gettext takes the language from the
+// environment (LANGUAGE), which the program sets to the language it chose
+// (form/language.h) before it reads its first text.
+class GettextCatalogue final : public Catalogue
+{
+public:
+    // Binds the program's texts to the catalogues in folder.
+    explicit GettextCatalogue(const std::string &folder);
+
+    [[nodiscard]] std::string translate(std::string_view text) const override;
+
+    // The languages folder has a catalogue for, and English.
+    [[nodiscard]] static std::vector<std::string> available(const std::string &folder);
+};
