@@ -114,11 +114,20 @@ PYTHON
     ) || fail "${1##*/}: $out"
 }
 
-# check_manual_page PAGE OPTIONS-HEADING PROGRAM: man reads PAGE without a warning,
-# lexgrog finds its NAME line (for whatis and apropos), and the options the page lists
-# under OPTIONS-HEADING are those that `PROGRAM --help` lists.
+# option_names: the option tags read, such as "-h, --help", "--language=CODE" or
+# "--language <КОД>", without their values ("--language"), sorted. A manual page
+# writes a value as manual pages do (--language=CODE), --help as Qt does
+# (--language <CODE>), so only the names are compared.
+option_names() {
+    sed -E 's/(=[^ ,]*| <[^>]*>)//g' | sort
+}
+
+# check_manual_page PAGE OPTIONS-HEADING PROGRAM LANGUAGE: man reads PAGE without a
+# warning, lexgrog finds its NAME line (for whatis and apropos), and the options the
+# page lists under OPTIONS-HEADING are those that `PROGRAM --help` lists in LANGUAGE,
+# the page's language.
 check_manual_page() {
-    local page=$1 heading=$2 program=$3 out documented listed
+    local page=$1 heading=$2 program=$3 language=$4 out documented listed
     out=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z "$page" 2>&1 >/dev/null)
     [ -z "$out" ] || fail "man --warnings on ${page#"$root"/}: $out"
     LC_ALL=C.UTF-8 lexgrog "$page" >/dev/null ||
@@ -126,12 +135,13 @@ check_manual_page() {
     # Option tags as shown: "-h, --help" at the indentation of the section's text.
     documented=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null | awk -v h="$heading" '
         /^[^ ]/ { in_options = ($0 == h); next }
-        in_options && /^       -/ { sub(/^ +/, ""); sub(/  .*/, ""); print }' | sort)
-    listed=$(QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: "$program" --help 2>/dev/null |
-        sed -n 's/^  \(-.*\)/\1/p' | sed 's/  .*//' | sort)
+        in_options && /^       -/ { sub(/^ +/, ""); sub(/  .*/, ""); print }' | option_names)
+    # LANGUAGE comes first of the session's languages, whatever the locale says.
+    listed=$(LANGUAGE=$language QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: \
+        "$program" --help 2>/dev/null | sed -n 's/^  \(-.*\)/\1/p' | sed 's/  .*//' | option_names)
     if [ -z "$listed" ] || [ "$documented" != "$listed" ]; then
         fail "${page#"$root"/} documents the options '${documented//$'\n'/; }'" \
-             "but rovalin --help lists '${listed//$'\n'/; }'"
+             "but LANGUAGE=$language rovalin --help lists '${listed//$'\n'/; }'"
     fi
 }
 
@@ -144,6 +154,7 @@ check_tree() {
     local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
     local share=$root/$datadir
     local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
+    local folder heading language
     desktop=$share/applications/$app_id.desktop
     metainfo=$share/metainfo/$app_id.metainfo.xml
     icons=$share/icons/hicolor
@@ -196,10 +207,12 @@ check_tree() {
         validate_copyright "$root/$docdir/copyright" "$srcdata/../LICENSE"
 
     # The manual pages, English and Bulgarian, and the changelog of this version.
-    for entry in "man1:OPTIONS" "bg/man1:ОПЦИИ"; do
-        f=$share/man/${entry%%:*}/rovalin.1.gz
+    # Each entry: the page's folder, its options heading and its language.
+    for entry in "man1:OPTIONS:en" "bg/man1:ОПЦИИ:bg"; do
+        IFS=: read -r folder heading language <<<"$entry"
+        f=$share/man/$folder/rovalin.1.gz
         [ -f "$f" ] && [ -x "$root/$bindir/rovalin" ] &&
-            check_manual_page "$f" "${entry#*:}" "$root/$bindir/rovalin"
+            check_manual_page "$f" "$heading" "$root/$bindir/rovalin" "$language"
     done
     if [ -f "$root/$docdir/changelog.gz" ]; then
         got=$(gzip -dc "$root/$docdir/changelog.gz" | dpkg-parsechangelog -l - -S Version 2>&1)
