@@ -1,10 +1,15 @@
 # SPDX-License-Identifier: MIT
-# Writes the AppStream metainfo with the optional online links filled in.
+# Writes the AppStream metainfo template with the optional online links filled in.
 #
 # AppStream accepts only http(s) addresses for a homepage and for screenshot images,
 # and Rovalin has no website of its own. Whoever publishes the project (and with it
 # docs/screenshot.png) passes the real addresses; while they are empty, the metainfo
 # carries neither a homepage nor a screenshot and still validates cleanly.
+#
+# The template holds both elements, with @ROVALIN_HOMEPAGE@ and
+# @ROVALIN_SCREENSHOT_URL@ for the addresses, after its ROVALIN_ONLINE_LINKS comment:
+# so the screenshot's caption is among the texts xgettext takes for translation, and
+# the build merges its translations into what is written here, as into the rest.
 #
 # In a CMake project: include() this file and call
 #   rovalin_write_metainfo(<template> <output> <homepage> <screenshot-url>)
@@ -20,29 +25,30 @@ function(rovalin_metainfo_url out name url)
 endfunction()
 
 function(rovalin_write_metainfo template output homepage screenshot_url)
-    set(links "")
-    if(NOT homepage STREQUAL "")
-        rovalin_metainfo_url(url ROVALIN_HOMEPAGE "${homepage}")
-        string(APPEND links "  <url type=\"homepage\">${url}</url>\n\n")
-    endif()
-    if(NOT screenshot_url STREQUAL "")
-        rovalin_metainfo_url(url ROVALIN_SCREENSHOT_URL "${screenshot_url}")
-        string(APPEND links
-            "  <screenshots>\n"
-            "    <screenshot type=\"default\">\n"
-            "      <caption>The game window</caption>\n"
-            "      <caption xml:lang=\"bg\">Прозорецът на играта</caption>\n"
-            "      <image type=\"source\">${url}</image>\n"
-            "    </screenshot>\n"
-            "  </screenshots>\n\n")
-    endif()
-
     file(READ "${template}" metainfo)
-    set(marker_regex "  <!-- ROVALIN_ONLINE_LINKS:[^>]*-->\n\n")
-    if(NOT metainfo MATCHES "${marker_regex}")
-        message(FATAL_ERROR "${template} lost its ROVALIN_ONLINE_LINKS comment")
+    # The comment and the two elements, as the template writes them.
+    set(comment_regex "  <!-- ROVALIN_ONLINE_LINKS:[^>]*-->\n")
+    set(homepage_regex "  <url type=\"homepage\">@ROVALIN_HOMEPAGE@</url>\n\n")
+    set(screenshot_regex "  <screenshots>\n[^@]*@ROVALIN_SCREENSHOT_URL@[^@]*</screenshots>\n\n")
+    foreach(part IN ITEMS comment homepage screenshot)
+        if(NOT metainfo MATCHES "${${part}_regex}")
+            message(FATAL_ERROR "${template} lost the ${part} of its ROVALIN_ONLINE_LINKS")
+        endif()
+    endforeach()
+    string(REGEX REPLACE "${comment_regex}" "" metainfo "${metainfo}")
+
+    if(homepage STREQUAL "")
+        string(REGEX REPLACE "${homepage_regex}" "" metainfo "${metainfo}")
+    else()
+        rovalin_metainfo_url(url ROVALIN_HOMEPAGE "${homepage}")
+        string(REPLACE "@ROVALIN_HOMEPAGE@" "${url}" metainfo "${metainfo}")
     endif()
-    string(REGEX REPLACE "${marker_regex}" "${links}" metainfo "${metainfo}")
+    if(screenshot_url STREQUAL "")
+        string(REGEX REPLACE "${screenshot_regex}" "" metainfo "${metainfo}")
+    else()
+        rovalin_metainfo_url(url ROVALIN_SCREENSHOT_URL "${screenshot_url}")
+        string(REPLACE "@ROVALIN_SCREENSHOT_URL@" "${url}" metainfo "${metainfo}")
+    endif()
 
     # Rewrite only on change, so that configuring again does not cause a reinstall.
     set(old "")

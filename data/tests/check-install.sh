@@ -35,23 +35,26 @@ fi
 
 check_tree "$prefix" "$bindir" "$datadir" "$docdir" "$srcdata" "$version"
 
-# The metainfo as a build with ROVALIN_HOMEPAGE and ROVALIN_SCREENSHOT_URL writes it.
+# The metainfo's template as a build with ROVALIN_HOMEPAGE and ROVALIN_SCREENSHOT_URL
+# writes it, before the translations are merged in.
 # The addresses are samples in example.org, the domain reserved for examples.
 homepage=https://example.org/rovalin
 shot='https://example.org/rovalin/docs/screenshot.png?raw=1&v=2'
 links=$tmp/links.metainfo.xml
-if "$cmake" -DTEMPLATE="$srcdata/$app_id.metainfo.xml" -DOUTPUT="$links" \
+if "$cmake" -DTEMPLATE="$srcdata/$app_id.metainfo.xml.in" -DOUTPUT="$links" \
         -DHOMEPAGE="$homepage" -DSCREENSHOT_URL="$shot" -P "$srcdata/metainfo.cmake"; then
     validate_metainfo "$links"
     grep -qF "<url type=\"homepage\">$homepage</url>" "$links" ||
         fail "metainfo with links: no homepage $homepage"
     grep -qF "<image type=\"source\">${shot//&/&amp;}</image>" "$links" ||
         fail "metainfo with links: no screenshot image with the escaped address"
+    grep -qF "<caption>The game window</caption>" "$links" ||
+        fail "metainfo with links: no screenshot caption"
 else
     fail "metainfo.cmake could not write the metainfo with links"
 fi
 # AppStream takes no local files as screenshots: such an address must be refused.
-if "$cmake" -DTEMPLATE="$srcdata/$app_id.metainfo.xml" -DOUTPUT="$tmp/bad.xml" \
+if "$cmake" -DTEMPLATE="$srcdata/$app_id.metainfo.xml.in" -DOUTPUT="$tmp/bad.xml" \
         -DHOMEPAGE= -DSCREENSHOT_URL=file:///usr/share/doc/rovalin/screenshot.png \
         -P "$srcdata/metainfo.cmake" >/dev/null 2>&1; then
     fail "metainfo.cmake accepted a file:// screenshot address"

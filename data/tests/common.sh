@@ -51,7 +51,8 @@ png_header() {
          "$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))" "$9" "${10}"
 }
 
-# desktop_key FILE KEY: the untranslated value of KEY in the [Desktop Entry] group.
+# desktop_key FILE KEY: the value of KEY in the [Desktop Entry] group, the untranslated
+# one for Name, the Bulgarian one for Name[bg].
 desktop_key() {
     awk -v key="$2" '
         /^\[/ { in_entry = ($0 == "[Desktop Entry]"); next }
@@ -170,8 +171,7 @@ check_tree() {
     [ -x "$root/$bindir/rovalin" ] || fail "$bindir/rovalin is not executable"
 
     # Files that are installed as they are must be the files from the source tree.
-    for rel in "$app_id.desktop:applications/$app_id.desktop" \
-               "icons/hicolor/scalable/apps/$app_id.svg:icons/hicolor/scalable/apps/$app_id.svg" \
+    for rel in "icons/hicolor/scalable/apps/$app_id.svg:icons/hicolor/scalable/apps/$app_id.svg" \
                "icons/hicolor/32x32/apps/$app_id.png:icons/hicolor/32x32/apps/$app_id.png" \
                "icons/hicolor/48x48/apps/$app_id.png:icons/hicolor/48x48/apps/$app_id.png"; do
         src=$srcdata/${rel%%:*} dst=$share/${rel#*:}
@@ -179,6 +179,12 @@ check_tree() {
     done
     [ -f "$root/$docdir/copyright" ] && ! cmp -s "$srcdata/copyright" "$root/$docdir/copyright" &&
         fail "$docdir/copyright differs from $srcdata/copyright"
+    # The desktop entry is its template with the translations added: none of the
+    # template's lines is missing or changed.
+    if [ -f "$desktop" ]; then
+        out=$(grep -vxF -f "$desktop" "$srcdata/$app_id.desktop.in")
+        [ -z "$out" ] || fail "desktop entry lacks these lines of its template: $out"
+    fi
 
     # Icon sizes and formats: the 32x32 icon is an 8-bit palette image.
     for entry in "32x32:32 32 8 3" "48x48:48 48 8 6"; do
@@ -238,5 +244,30 @@ check_tree() {
             fail "metainfo: no OARS 1.1 content rating"
         grep -q "<release version=\"$version\"" "$metainfo" ||
             fail "metainfo: no <release> entry for version $version"
+    fi
+
+    # The texts merged from the catalogues: English by default, and Bulgarian exactly as
+    # the program has always given them.
+    if [ -f "$desktop" ]; then
+        for entry in "Name=Rovalin" "Name[bg]=Ровалин" "GenericName[bg]=Игра с остатъци" \
+                     "Comment[bg]=Познай скритото число по остатъците при деление" \
+                     "Keywords[bg]=деление;остатък;остатъци;делител;НОД;Евклид;математика;игра;"; do
+            got=$(desktop_key "$desktop" "${entry%%=*}")
+            [ "$got" = "${entry#*=}" ] ||
+                fail "desktop entry: ${entry%%=*} is '$got', expected '${entry#*=}'"
+        done
+    fi
+    if [ -f "$metainfo" ]; then
+        for entry in '<name>Rovalin</name>' '<name xml:lang="bg">Ровалин</name>' \
+                     '<summary xml:lang="bg">Познай скритото число по остатъците при деление</summary>' \
+                     '<developer_name xml:lang="bg">Разработчиците на Ровалин</developer_name>' \
+                     '<p xml:lang="bg">Първо издание.</p>'; do
+            sed 's/^ *//' "$metainfo" | grep -qxF -- "$entry" || fail "metainfo: no line $entry"
+        done
+        # Every English paragraph has its Bulgarian one: a paragraph whose English has
+        # changed loses it until po/bg.po catches up.
+        got="$(grep -c '<p>' "$metainfo") $(grep -c '<p xml:lang="bg">' "$metainfo")"
+        [ "${got% *}" = "${got#* }" ] ||
+            fail "metainfo: paragraphs in English and in Bulgarian are '$got', not as many"
     fi
 }
