@@ -1,8 +1,9 @@
 #!/bin/bash
 # SPDX-License-Identifier: MIT
 # Installs the built project into a temporary prefix and checks the installed tree:
-# the binary, desktop entry, metainfo, icons, manual pages, copyright file and
-# changelog at their places, and each accepted by its checker without any warning.
+# the binary, its catalogues, desktop entry, metainfo, icons, manual pages, copyright
+# file and changelog at their places, and each accepted by its checker without any
+# warning.
 #
 # check-install.sh CMAKE BUILD-DIR CONFIG BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
 set -u

@@ -147,21 +147,27 @@ check_manual_page() {
 }
 
 # check_tree ROOT BINDIR DATADIR DOC-DIR SOURCE-DATA-DIR VERSION
-# Checks an installed tree: every file at its place, the data files identical to the
-# sources, the PNG sizes and formats, the validators' verdicts, the manual pages, the
-# copyright file and the changelog, and that the desktop entry, the metainfo, the
-# icons and the binary refer to each other correctly.
+# Checks an installed tree: every file at its place, the catalogues found by the
+# program, the data files identical to the sources, the PNG sizes and formats, the
+# validators' verdicts, the manual pages, the copyright file and the changelog, that
+# the desktop entry, the metainfo, the icons and the binary refer to each other
+# correctly, and the Bulgarian texts of the desktop entry and the metainfo.
 check_tree() {
     local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
     local share=$root/$datadir
     local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
-    local folder heading language
+    local folder heading language catalogues=()
     desktop=$share/applications/$app_id.desktop
     metainfo=$share/metainfo/$app_id.metainfo.xml
     icons=$share/icons/hicolor
 
-    # Every file at its place.
-    for f in "$root/$bindir/rovalin" "$desktop" "$metainfo" \
+    # Every file at its place, with the compiled catalogue of each po/LL.po where the
+    # program looks for it, share/locale beside its folder.
+    for f in "$srcdata"/../po/*.po; do
+        f=${f##*/}
+        catalogues+=("$share/locale/${f%.po}/LC_MESSAGES/rovalin.mo")
+    done
+    for f in "$root/$bindir/rovalin" "$desktop" "$metainfo" "${catalogues[@]}" \
              "$icons/scalable/apps/$app_id.svg" \
              "$icons/32x32/apps/$app_id.png" "$icons/48x48/apps/$app_id.png" \
              "$share/man/man1/rovalin.1.gz" "$share/man/bg/man1/rovalin.1.gz" \
@@ -169,6 +175,14 @@ check_tree() {
         [ -s "$f" ] || fail "missing or empty: ${f#"$root"/}"
     done
     [ -x "$root/$bindir/rovalin" ] || fail "$bindir/rovalin is not executable"
+    # The installed program finds its installed catalogues: it speaks Bulgarian when
+    # asked, where without its catalogue it would give the English of its sources.
+    if [ -x "$root/$bindir/rovalin" ]; then
+        out=$(LANGUAGE=bg QT_QPA_PLATFORM=offscreen DBUS_SESSION_BUS_ADDRESS=disabled: \
+            "$root/$bindir/rovalin" --help 2>/dev/null)
+        grep -q '^Ровалин: ' <<<"$out" ||
+            fail "LANGUAGE=bg rovalin --help is not in Bulgarian: $(head -n 2 <<<"$out")"
+    fi
 
     # Files that are installed as they are must be the files from the source tree.
     for rel in "icons/hicolor/scalable/apps/$app_id.svg:icons/hicolor/scalable/apps/$app_id.svg" \
