@@ -17,7 +17,8 @@ namespace {
 
 void logToStandardError(std::string_view what)
 {
-    std::fprintf(stderr, "rovalin: programming error: %.*s\n", static_cast<int>(what.size()), what.data());
+    const std::string line = "rovalin: programming error: " + std::string(what) + '\n';
+    std::fputs(line.c_str(), stderr);
 }
 
 } // namespace

@@ -132,6 +132,9 @@ inline constexpr std::string_view noArguments = translatable("The program takes 
 
 // The browser page's description, as an installed app shows it.
 inline constexpr std::string_view pageDescription = translatable("A game of integer division and remainders");
+// TRANSLATORS: Names, for a screen reader, the browser page's list of the languages it
+// can be shown in.
+inline constexpr std::string_view languages = translatable("Language");
 
 // text with its "%s" replaced by value.
 [[nodiscard]] std::string filled(std::string_view text, std::string_view value);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "game/fractionsource.h"
 
-#include <chrono>
+#include <ctime>
 #include <utility>
 
 void UniformFractionSource::seed(std::uint64_t value)
@@ -52,7 +52,10 @@ void FixedFractions::push(float fraction)
 
 std::uint64_t clockSeed()
 {
-    const auto now = std::chrono::system_clock::now().time_since_epoch();
-    return static_cast<std::uint64_t>(
-        std::chrono::duration_cast<std::chrono::nanoseconds>(now).count());
+    // The C clock rather than std::chrono's system clock, whose failure path (a
+    // std::system_error and its messages) would bring C's printf into the page.
+    std::timespec now{};
+    std::timespec_get(&now, TIME_UTC);
+    constexpr std::uint64_t nanosecondsPerSecond = 1000000000;
+    return static_cast<std::uint64_t>(now.tv_sec) * nanosecondsPerSecond + static_cast<std::uint64_t>(now.tv_nsec);
 }

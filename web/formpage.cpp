@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/formpage.h"
 
+#include "form/catalogue.h"
 #include "form/controltable.h"
 #include "form/formtexts.h"
 #include "form/showntext.h"
@@ -74,7 +75,7 @@ std::string_view namedBy(std::string_view name)
 // A control as the page's native element, with the id of its name on the form, such
 // as "Text2_0". A label before a control is a <label> of it, which names the control;
 // the title is the page's heading.
-val addControl(val &host, const FormDesign::Control &control)
+val addControl(val &host, const FormDesign::Control &control, const Catalogue &texts)
 {
     val element = val::global("document").call<val>("createElement", std::string(tagFor(control.kind)));
     place(element, control.rect);
@@ -83,13 +84,13 @@ val addControl(val &host, const FormDesign::Control &control)
     case ControlKind::Title:
     case ControlKind::Label:
         element.set("className", std::string("label"));
-        element.set("textContent", shownText(control.caption));
+        element.set("textContent", shownText(caption(control, texts)));
         if (const std::string_view named = namedBy(control.name); !named.empty())
             element.set("htmlFor", std::string(named));
         break;
     case ControlKind::Transcript:
         element.set("readOnly", true);
-        showFromTheTop(element, control.caption);
+        showFromTheTop(element, caption(control, texts));
         break;
     case ControlKind::TextBox:
         element.set("type", std::string("text"));
@@ -100,13 +101,13 @@ val addControl(val &host, const FormDesign::Control &control)
         break;
     case ControlKind::Button:
         element.set("type", std::string("button"));
-        element.set("textContent", shownText(control.caption));
+        element.set("textContent", shownText(caption(control, texts)));
         break;
     }
     if (control.background)
         element["style"].set("backgroundColor", cssColour(*control.background));
-    setAttribute(element, "aria-label", control.accessibleName);
-    setAttribute(element, "aria-description", control.description);
+    setAttribute(element, "aria-label", texts.translate(control.accessibleName));
+    setAttribute(element, "aria-description", texts.translate(control.description));
     host.call<void>("append", element);
     return element;
 }
@@ -122,7 +123,7 @@ void showFromTheTop(val &textArea, std::string_view text)
     textArea.set("scrollTop", 0);
 }
 
-FormControls buildForm(val host)
+FormControls buildForm(val host, const Catalogue &texts)
 {
     place(host, FormDesign::client);
     host["style"].set("backgroundColor", cssColour(FormDesign::formBackground));
@@ -131,14 +132,14 @@ FormControls buildForm(val host)
     host["style"].set("fontFamily", '"' + std::string(FormDesign::fontFamily) + R"(", ")"
                                         + std::string(FormDesign::fontMetricTwin) + R"(", "Rovalin Serif", serif)");
     host["style"].set("fontSize", std::to_string(FormDesign::fontPointSize) + "pt");
-    setAttribute(host, "aria-label", FormTexts::programName);
+    setAttribute(host, "aria-label", texts.translate(FormTexts::programName));
 
     // Document order is the table's reading order, which is also the order Tab visits
     // the controls that take the focus in.
     const val none = val::undefined();
     FormControls controls{host, {none, none, none, none, none}, {none, none, none}, none, none, {none, none}, none};
     for (const FormDesign::Control &control : FormDesign::controls) {
-        val element = addControl(host, control);
+        val element = addControl(host, control, texts);
         const auto index = static_cast<std::size_t>(FormDesign::arrayIndex(control));
         switch (control.kind) {
         case ControlKind::Title:

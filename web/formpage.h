@@ -9,6 +9,8 @@
 #include <array>
 #include <string_view>
 
+class Catalogue;
+
 struct FormControls
 {
     emscripten::val form;
@@ -22,8 +24,8 @@ struct FormControls
     emscripten::val announcement;
 };
 
-// Fills host (still hidden) with the form as designed.
-[[nodiscard]] FormControls buildForm(emscripten::val host);
+// Fills host (still hidden) with the form as designed, in the language of texts.
+[[nodiscard]] FormControls buildForm(emscripten::val host, const Catalogue &texts);
 
 // Shows a text of the form in a text area, from its first line.
 void showFromTheTop(emscripten::val &textArea, std::string_view text);

@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
-// The page's entry point: builds the form into the page's host element, hands the
-// controls' events to the form's handlers and loads the form.
+// The page's entry point: chooses the language, loads its catalogue, builds the form
+// into the page's host element, hands the controls' events to the form's handlers and
+// loads the form.
 
 #include "web/offline.h"
+#include "web/pagecatalogue.h"
 #include "web/pagefit.h"
+#include "web/pagelanguage.h"
 #include "web/webfront.h"
 
+#include "form/formtexts.h"
+#include "form/language.h"
 #include "game/fractionsource.h"
 
 #include <emscripten/bind.h>
@@ -18,6 +23,23 @@
 using emscripten::val;
 
 namespace {
+
+// The page holds its texts and one form for as long as it is open. The DOM's
+// listeners reach them through the functions bound below, which is why they cannot
+// live in main().
+struct Page
+{
+    std::vector<PageLanguage> languages;
+    PageLanguage language;
+    std::unique_ptr<Catalogue> texts;
+    std::unique_ptr<WebFront> front;
+};
+
+Page &page()
+{
+    static Page instance;
+    return instance;
+}
 
 // The fractions a script put in the global rovalinTestFractions before the page
 // loaded, if any: the page's tests draw the hidden numbers they want with them, as the
@@ -33,40 +55,39 @@ std::unique_ptr<FractionSource> fractionsGiven()
     return std::make_unique<FixedFractions>(std::move(fractions));
 }
 
-// The page holds one form for as long as it is open. The DOM's listeners reach it
-// through the functions bound below, which is why it cannot live in main().
-WebFront &front()
-{
-    static WebFront instance(val::global("document").call<val>("getElementById", std::string("rovalin")),
-                             fractionsGiven());
-    return instance;
-}
-
 // The button listeners pass the DOM event along; Command1_Click has no use for it.
 void command1Click(int index, const val & /*event*/)
 {
-    front().command1Click(index);
+    page().front->command1Click(index);
 }
 
 void list1MouseDown(const val &event)
 {
-    front().list1MouseDown(event);
+    page().front->list1MouseDown(event);
 }
 
 void list1KeyDown(const val &event)
 {
-    front().list1KeyDown(event);
+    page().front->list1KeyDown(event);
 }
 
 void list1TouchEnd(const val &event)
 {
-    front().list1TouchEnd(event);
+    page().front->list1TouchEnd(event);
+}
+
+// The height of the strip the language switch takes at the top; the form keeps as
+// much free at the bottom, so that it stays centred.
+double switchHeight()
+{
+    const val strip = val::global("document").call<val>("getElementById", std::string("languages"));
+    return strip.isNull() ? 0.0 : strip["offsetHeight"].as<double>();
 }
 
 // The window's resize listener; the event tells nothing the fitting needs.
 void windowResize(const val & /*event*/)
 {
-    fitToWindow(front().controls().form);
+    fitToWindow(page().front->controls().form, switchHeight());
 }
 
 // How many picks the current game has counted: the one part of the game's state the
@@ -74,7 +95,7 @@ void windowResize(const val & /*event*/)
 // nothing on the form from no pick at all.
 int pickCount()
 {
-    return front().game().state().pickCount;
+    return page().front->game().state().pickCount;
 }
 
 void listen(const val &target, const char *event, const val &handler)
@@ -87,22 +108,15 @@ val boundTo(const char *function, int index)
     return val::module_property(function).call<val>("bind", val::null(), index);
 }
 
-} // namespace
-
-EMSCRIPTEN_BINDINGS(rovalin)
+// Builds the form in the language of texts and shows it.
+void start(std::unique_ptr<Catalogue> texts)
 {
-    emscripten::function("command1Click", &command1Click);
-    emscripten::function("list1MouseDown", &list1MouseDown);
-    emscripten::function("list1KeyDown", &list1KeyDown);
-    emscripten::function("list1TouchEnd", &list1TouchEnd);
-    emscripten::function("windowResize", &windowResize);
-    emscripten::function("pickCount", &pickCount);
-}
-
-int main()
-{
-    WebFront &page = front();
-    const FormControls &controls = page.controls();
+    Page &state = page();
+    state.texts = std::move(texts);
+    state.front = std::make_unique<WebFront>(
+        val::global("document").call<val>("getElementById", std::string("rovalin")), *state.texts, fractionsGiven());
+    const FormControls &controls = state.front->controls();
+    addLanguageSwitch(state.languages, state.language, state.texts->translate(FormTexts::languages), controls.form);
     listen(controls.command1[0], "click", boundTo("command1Click", 0));
     listen(controls.command1[1], "click", boundTo("command1Click", 1));
     // Only the player's presses, taps and keys can pick; the list's change events,
@@ -113,9 +127,46 @@ int main()
     listen(controls.list1, "touchend", val::module_property("list1TouchEnd"));
     listen(controls.list1, "keydown", val::module_property("list1KeyDown"));
     // The form fills the window whatever its size, and again after every change of it.
-    fitToWindow(controls.form);
+    fitToWindow(controls.form, switchHeight());
     listen(val::global("window"), "resize", val::module_property("windowResize"));
-    page.formLoad();
-    keepOfflineCopy();
+    state.front->formLoad();
+    keepOfflineCopy(state.language.code);
+}
+
+// The language's catalogue has loaded.
+void catalogueLoaded(const val & /*event*/)
+{
+    start(std::make_unique<PageCatalogue>(val::global("rovalinTexts")));
+}
+
+} // namespace
+
+EMSCRIPTEN_BINDINGS(rovalin)
+{
+    emscripten::function("command1Click", &command1Click);
+    emscripten::function("list1MouseDown", &list1MouseDown);
+    emscripten::function("list1KeyDown", &list1KeyDown);
+    emscripten::function("list1TouchEnd", &list1TouchEnd);
+    emscripten::function("windowResize", &windowResize);
+    emscripten::function("pickCount", &pickCount);
+    emscripten::function("catalogueLoaded", &catalogueLoaded);
+}
+
+int main()
+{
+    Page &state = page();
+    state.languages = pageLanguages();
+    state.language = chosenLanguage(state.languages);
+    val::global("document")["documentElement"].set("lang", state.language.tag);
+    if (state.language.code == Language::english) {
+        start(std::make_unique<SourceTexts>());
+        return 0;
+    }
+    // Only the language shown is loaded; the form is built once it is there.
+    const val document = val::global("document");
+    val script = document.call<val>("createElement", std::string("script"));
+    script.set("src", "lang/" + state.language.code + ".js");
+    listen(script, "load", val::module_property("catalogueLoaded"));
+    document["head"].call<void>("append", script);
     return 0;
 }

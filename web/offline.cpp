@@ -13,12 +13,12 @@ namespace {
 // index.html: a page opened from disk has an opaque origin, and the browser, which
 // fetches a manifest with CORS, would refuse it and report that in the console on
 // every load.
-void linkManifest()
+void linkManifest(const std::string &language)
 {
     const val document = val::global("document");
     val link = document.call<val>("createElement", std::string("link"));
     link.set("rel", std::string("manifest"));
-    link.set("href", std::string("rovalin.webmanifest"));
+    link.set("href", "rovalin." + language + ".webmanifest");
     document["head"].call<void>("append", link);
 }
 
@@ -37,11 +37,11 @@ void registerServiceWorker()
 
 } // namespace
 
-void keepOfflineCopy()
+void keepOfflineCopy(const std::string &language)
 {
     const auto protocol = val::global("location")["protocol"].as<std::string>();
     if (protocol != "http:" && protocol != "https:")
         return;
-    linkManifest();
+    linkManifest(language);
     registerServiceWorker();
 }

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// Served over http(s), the page links its web app manifest (rovalin.webmanifest),
-// which lets a browser install the page as an app, and registers its service worker
+// Served over http(s), the page links its web app manifest in its language
+// (rovalin.LL.webmanifest), which lets a browser install the page as an app under the
+// name it has in that language, and registers its service worker
 // (serviceworker.js), which keeps a copy of the page so that it starts without a
 // network after the first visit. Opened from disk, it asks for neither: the browser
 // would refuse both.
-void keepOfflineCopy();
+#include <string>
+
+void keepOfflineCopy(const std::string &language);

@@ -20,13 +20,15 @@ std::string pixels(double value)
 
 } // namespace
 
-void fitToWindow(const val &form)
+void fitToWindow(const val &form, double reserved)
 {
     // The root element's client box is the layout viewport less any scroll bars.
     const val root = val::global("document")["documentElement"];
     constexpr double least = 0.1;
-    const FormDesign::Fit fit = FormDesign::fitted(root["clientWidth"].as<double>(), root["clientHeight"].as<double>(),
-                                                   margin, least);
-    form["style"].set("transform", "translate(" + pixels(fit.left) + ", " + pixels(fit.top) + ") scale("
-                                       + std::to_string(fit.scale) + ")");
+    FormDesign::Fit fit = FormDesign::fitted(root["clientWidth"].as<double>(),
+                                             root["clientHeight"].as<double>() - 2 * reserved, margin, least);
+    fit.top += reserved;
+    // The scale as JavaScript writes a number, which spares the page C's printf.
+    const auto scale = emscripten::val(fit.scale).call<std::string>("toString");
+    form["style"].set("transform", "translate(" + pixels(fit.left) + ", " + pixels(fit.top) + ") scale(" + scale + ")");
 }

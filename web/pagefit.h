@@ -11,4 +11,6 @@
 // The window's layout size is what is fitted, not the part a pinch zoom shows, so a
 // pinch still magnifies the form; the browser's zoom changes that size and the form
 // is fitted to it again.
-void fitToWindow(const emscripten::val &form);
+// reserved is the height kept free at the top of the window (for the language
+// switch), and as much at the bottom, so that the form stays centred.
+void fitToWindow(const emscripten::val &form, double reserved);

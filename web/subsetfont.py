@@ -2,21 +2,23 @@
 # SPDX-License-Identifier: MIT
 """Cuts Liberation Serif down to the characters the game can show, as WOFF2.
 
-The characters are read from the string literals of the C++ headers given, the texts
-the form and the game show, so a text changed there changes the font at the next
-build; the characters the game's numbers are printed with are added to them.
+The characters are read from the string literals of the C++ headers given (the texts
+of the form and the game, in English) and from the gettext catalogues given (the same
+texts in each language), so a text changed there changes the font at the next build;
+the characters the game's numbers are printed with are added to them.
 
 Liberation's licence (SIL Open Font License 1.1) reserves the name "Liberation" for
 the unmodified fonts, so the cut-down font is renamed; its licence file says what it
 was made from and carries the original copyright and licence.
 
-Usage: subsetfont.py FONT COPYRIGHT OUT_FONT OUT_LICENCE HEADER...
-Needs Debian's python3-fonttools and python3-brotli.
+Usage: subsetfont.py FONT COPYRIGHT OUT_FONT OUT_LICENCE HEADER_OR_CATALOGUE...
+Needs Debian's python3-fonttools, python3-brotli and python3-polib.
 """
 
 import sys
 from pathlib import Path
 
+import polib
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
@@ -76,11 +78,18 @@ def string_literals(source):
     return literals
 
 
-def shown_characters(headers):
+def texts_of(path):
+    """The texts of a catalogue (each in English and translated), or of a C++ header."""
+    if path.endswith(".po"):
+        return [text for entry in polib.pofile(path) for text in (entry.msgid, entry.msgstr)]
+    return string_literals(Path(path).read_text(encoding="utf-8"))
+
+
+def shown_characters(sources):
     characters = set(NUMBER_CHARACTERS)
-    for header in headers:
-        for literal in string_literals(Path(header).read_text(encoding="utf-8")):
-            characters.update(literal)
+    for source in sources:
+        for text in texts_of(source):
+            characters.update(text)
     # Line breaks and other controls are layout, not glyphs.
     return sorted(c for c in characters if c.isprintable())
 
@@ -99,8 +108,8 @@ def rename(font):
 def main(argv):
     if len(argv) < 6:
         sys.exit(__doc__)
-    font_path, copyright_path, out_font, out_licence, *headers = argv[1:]
-    characters = shown_characters(headers)
+    font_path, copyright_path, out_font, out_licence, *sources = argv[1:]
+    characters = shown_characters(sources)
 
     options = subset.Options()
     options.flavor = "woff2"

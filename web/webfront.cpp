@@ -72,9 +72,9 @@ int rowHeight(const val &list)
 
 } // namespace
 
-WebFront::WebFront(val host, std::unique_ptr<FractionSource> source)
-    : form(buildForm(std::move(host)))
-    , handlers(form, std::move(source))
+WebFront::WebFront(val host, const Catalogue &texts, std::unique_ptr<FractionSource> source)
+    : form(buildForm(std::move(host), texts))
+    , handlers(form, texts, std::move(source))
 {
 }
 

@@ -11,8 +11,9 @@
 class WebFront
 {
 public:
-    // Without a fraction source the game draws from a clock-seeded one.
-    explicit WebFront(emscripten::val host, std::unique_ptr<FractionSource> source = {});
+    // The form speaks the language of texts. Without a fraction source the game draws
+    // from a clock-seeded one.
+    WebFront(emscripten::val host, const Catalogue &texts, std::unique_ptr<FractionSource> source = {});
     WebFront(const WebFront &) = delete;
     WebFront &operator=(const WebFront &) = delete;
 

@@ -33,4 +33,10 @@ inline constexpr std::array printedNumbers{
     PrintedNumber{"tiny negative", -2.5e-7, "-2.5e-07"},
     PrintedNumber{"near the smallest", 1e-300, "1e-300"},
     PrintedNumber{"the largest double", std::numeric_limits<double>::max(), "1.79769313486232e+308"},
+    PrintedNumber{"the smallest subnormal", std::numeric_limits<double>::denorm_min(), "4.94065645841247e-324"},
+    PrintedNumber{"the smallest in fixed notation", 0.0001, "0.0001"},
+    PrintedNumber{"just below it, an exponent", 0.0000123, "1.23e-05"},
+    PrintedNumber{"a tie rounds to the even digit, down", 100000000000000.5, "100000000000000"},
+    PrintedNumber{"a tie rounds to the even digit, up", 100000000000001.5, "100000000000002"},
+    PrintedNumber{"rounding carries into a new digit", 99999999999999.95, "100000000000000"},
 };

@@ -8,6 +8,7 @@ import { readdirSync, readFileSync } from 'node:fs';
 import path from 'node:path';
 
 import { pageDirectory, repositoryRoot } from './support/browser.mjs';
+import { pageLanguages } from './support/tables.mjs';
 
 const buildDirectory = path.join(repositoryRoot, 'build', 'web');
 
@@ -25,23 +26,31 @@ test('the page is compiled from the sources in game/, not from a copy', () => {
   assert.match(pageLink ?? '', /game\/librovalin_game\.a/, 'the page links the game library');
 });
 
-test('the page folder holds the page, its font and the font\'s licence, its icons and its offline copy, nothing else', () => {
-  assert.deepEqual(readdirSync(pageDirectory).sort(), [
+test('the page folder holds the page, its font and the font\'s licence, its icons, its languages and its offline copy, nothing else', () => {
+  const files = readdirSync(pageDirectory, { recursive: true }).sort();
+  // Every catalogue of po/ is a language of the page, and so is English.
+  const catalogues = readdirSync(path.join(repositoryRoot, 'po')).filter((name) => name.endsWith('.po'))
+    .map((name) => name.slice(0, -'.po'.length));
+  assert.deepEqual(pageLanguages.map(({ code }) => code), [...catalogues, 'en'].sort());
+  assert.deepEqual(files, [
     'RovalinSerif-LICENSE.txt',
     'RovalinSerif-Regular.woff2',
     'index.html',
+    'lang',
+    ...catalogues.map((code) => `lang/${code}.js`),
+    'languages.js',
     'rovalin-32.png',
     'rovalin-48.png',
     'rovalin.css',
     'rovalin.js',
+    ...pageLanguages.map(({ code }) => `rovalin.${code}.webmanifest`),
     'rovalin.svg',
-    'rovalin.webmanifest',
     'serviceworker.js',
-  ]);
+  ].sort());
   // The service worker keeps a copy of every other file, so that all of them are there offline.
   const worker = readFileSync(path.join(pageDirectory, 'serviceworker.js'), 'utf8');
   const kept = JSON.parse(worker.match(/const files = (\[.*\]);/)[1].replaceAll("'", '"'));
-  assert.deepEqual(kept.sort(), readdirSync(pageDirectory).filter((name) => name !== 'serviceworker.js').sort());
+  assert.deepEqual(kept.sort(), files.filter((name) => !['serviceworker.js', 'lang'].includes(name)));
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinSerif-LICENSE.txt'), 'utf8'),
     /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched.

@@ -1,23 +1,26 @@
 // SPDX-License-Identifier: MIT
 // The whole games of the shared table (tests/scenarios/games.json), played on the page
-// with real clicks and keys, served over HTTP and opened from disk; every text the game
-// writes and announces is checked character for character.
+// with real clicks and keys, served over HTTP and opened from disk, in Bulgarian (as
+// the page opens by default) and in English (index.html?lang=en); every text the game
+// writes and announces is checked character for character against the catalogue.
 
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 import { fontsDrawing, textsShown } from './support/pagefont.mjs';
-import { cppStringConstant } from './support/cppconstant.mjs';
 import { accessibleNode, controls, pick, readForm } from './support/rovalinform.mjs';
-import { controlTable, drawing, expected, games, numbers } from './support/tables.mjs';
+import { designedControls, drawing, expected, games, numbers, translator, wordsIn } from './support/tables.mjs';
 
-const taskStatement = controlTable().controls.find(({ name }) => name === 'Text1_0').caption;
+const taskStatement = designedControls.find(({ name }) => name === 'Text1_0').caption;
 
-function freshGame(transcript) {
+// [language, what the address adds]: Bulgarian by default, English when asked for.
+const languages = [['bg', ''], ['en', '?lang=en']];
+
+function freshGame(word, transcript) {
   return {
-    firstNumber: 'Число 1:',
-    secondNumber: 'Число 2:',
+    firstNumber: word('firstNumber'),
+    secondNumber: word('secondNumber'),
     boxes: ['', '', ''],
     resultLocked: false,
     transcript,
@@ -28,8 +31,10 @@ function freshGame(transcript) {
   };
 }
 
-for (const origin of origins) {
-  describe(`games, page opened over ${origin}`, () => {
+for (const origin of origins) for (const [language, query] of languages) {
+  describe(`games in ${language}, page opened over ${origin}`, () => {
+    const word = wordsIn(language);
+    const shows = expected(language);
     let browser;
     let address;
     let page;
@@ -47,16 +52,16 @@ for (const origin of origins) {
 
     const load = async (fractions) => {
       await page?.close();
-      ({ page, errors } = await openPage(browser.context, address.url, { fractions }));
+      ({ page, errors } = await openPage(browser.context, address.url + query, { fractions }));
     };
     // What the live region holds in Chromium's accessibility tree.
     const announced = async () => (await accessibleNode(page, 'announcement')).text;
 
     test('the page loads with a new game and the task statement', async () => {
       await load();
-      assert.deepEqual(await readForm(page), freshGame(taskStatement));
-      assert.equal(await page.title(), cppStringConstant('form/formtexts.h', 'programName'));
-      assert.equal(await page.locator('html').getAttribute('lang'), 'bg');
+      assert.deepEqual(await readForm(page), freshGame(word, translator(language)(taskStatement)));
+      assert.equal(await page.title(), word('programName'));
+      assert.equal(await page.locator('html').getAttribute('lang'), language);
       assert.deepEqual(errors, []);
     });
 
@@ -67,28 +72,28 @@ for (const origin of origins) {
         await pick(page, game.picks[0]);
         let form = await readForm(page);
         assert.deepEqual([form.firstNumber, form.boxes[0], form.selected], [String(game.picks[0]), String(game.remainders[0]), -1]);
-        assert.deepEqual(form.items, expected.secondList(game));
-        assert.equal(await announced(), expected.remainder(game.remainders[0]));
+        assert.deepEqual(form.items, shows.secondList(game));
+        assert.equal(await announced(), shows.remainder(game.remainders[0]));
 
         await pick(page, game.picks[1]);
         form = await readForm(page);
         assert.deepEqual([form.secondNumber, form.boxes[1], form.selected], [String(game.picks[1]), String(game.remainders[1]), -1]);
         assert.deepEqual(form.items, numbers(1, 30));
-        assert.equal(await announced(), expected.remainder(game.remainders[1]));
+        assert.equal(await announced(), shows.remainder(game.remainders[1]));
 
         // Enter presses the focused button, as Space does.
         await controls(page).check.focus();
         await page.keyboard.press('Enter');
         form = await readForm(page);
-        assert.deepEqual([form.transcript, form.transcriptTop], [expected.transcript(game), 0]);
+        assert.deepEqual([form.transcript, form.transcriptTop], [shows.transcript(game), 0]);
         assert.deepEqual([form.boxes[2], form.resultLocked], [String(game.divisor), true]);
-        assert.equal(await announced(), expected.divisor(game));
+        assert.equal(await announced(), shows.divisor(game));
 
         await pick(page, game.picks[2]);
         form = await readForm(page);
-        assert.equal(form.boxes[2], expected.verdict(game));
+        assert.equal(form.boxes[2], shows.verdict(game));
         assert.equal(form.items[form.selected], String(game.picks[2]));
-        assert.equal(await announced(), expected.verdict(game));
+        assert.equal(await announced(), shows.verdict(game));
 
         // The page's font has every character the game has shown: none is drawn by another.
         const shown = [...shownAtStart, ...await textsShown(page)].join('\n');
@@ -96,8 +101,8 @@ for (const origin of origins) {
 
         await controls(page).clear.focus();
         await page.keyboard.press(' ');
-        assert.deepEqual(await readForm(page), freshGame(''));
-        assert.equal(await announced(), cppStringConstant('form/formtexts.h', 'newGame'));
+        assert.deepEqual(await readForm(page), freshGame(word, ''));
+        assert.equal(await announced(), word('newGame'));
         assert.deepEqual(errors, []);
       });
     }
@@ -112,10 +117,10 @@ for (const origin of origins) {
         await dialog.accept();
       });
       await controls(page).clear.click();
-      assert.deepEqual(messages, [['alert', cppStringConstant('form/formtexts.h', 'overflowError')]]);
+      assert.deepEqual(messages, [['alert', `${word('overflowError')}\n${word('pressClear')}`]]);
 
       await controls(page).clear.click();
-      assert.deepEqual(await readForm(page), freshGame(''));
+      assert.deepEqual(await readForm(page), freshGame(word, ''));
       assert.equal(messages.length, 1);
       assert.deepEqual(errors, []);
     });

@@ -9,9 +9,10 @@ import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 import { accessibleNode, pick } from './support/rovalinform.mjs';
-import { controlTable } from './support/tables.mjs';
+import { designedControls as designed, designedForm, translator } from './support/tables.mjs';
 
-const { form: designedForm, controls: designed } = controlTable();
+// The form in Bulgarian, opened both ways, and in English, served over http.
+const runs = [...origins.map((origin) => [origin, 'bg']), ['http', 'en']];
 
 // What each kind of control is on the page, and what a screen reader calls it.
 const natures = {
@@ -30,8 +31,9 @@ const natures = {
 // The text a control shows: a label's, a button's or a box's.
 const shownText = (element) => (element.matches('input, textarea') ? element.value : element.textContent);
 
-for (const origin of origins) {
-  describe(`the form's layout, page opened over ${origin}`, () => {
+for (const [origin, language] of runs) {
+  describe(`the form's layout in ${language}, page opened over ${origin}`, () => {
+    const translate = translator(language);
     let browser;
     let address;
     let page;
@@ -39,7 +41,7 @@ for (const origin of origins) {
     before(async () => {
       address = await pageAddress(origin);
       browser = await launchBrowser();
-      ({ page } = await openPage(browser.context, address.url));
+      ({ page } = await openPage(browser.context, `${address.url}?lang=${language}`));
     });
 
     after(async () => {
@@ -63,8 +65,9 @@ for (const origin of origins) {
         const actual = [box.x - origin.x, box.y - origin.y, box.width, box.height].map((value) => value / scale);
         assert.ok(actual.every((value, at) => Math.abs(value - rect[at]) <= 1), `${name} at ${actual}, designed at ${rect}`);
         assert.deepEqual(await control(name).evaluate(natures[kind].read), natures[kind].is, name);
-        // The list shows the game's numbers, not a caption.
-        if (kind !== 'list') assert.equal(await control(name).evaluate(shownText), caption, name);
+        // The list shows the game's numbers, not a caption; the title ends its line.
+        const shown = translate(caption) + (kind === 'title' ? '\n' : '');
+        if (kind !== 'list') assert.equal(await control(name).evaluate(shownText), shown, name);
         if (background) {
           assert.equal(await control(name).evaluate((element) => getComputedStyle(element).backgroundColor), background, name);
         }
@@ -102,9 +105,10 @@ for (const origin of origins) {
       const check = async ({ name, kind, accessibleName, description, labelledBy }) => {
         const node = await accessibleNode(page, name);
         const namedBy = labelledBy ? control(labelledBy) : control(name);
-        const expectedName = accessibleName || await namedBy.evaluate(shownText);
+        const expectedName = translate(accessibleName) || await namedBy.evaluate(shownText);
         const shown = kind === 'label' ? node.text : node.name.trim();
-        assert.deepEqual([node.role, shown, node.description], [natures[kind].role, expectedName.trim(), description], name);
+        assert.deepEqual([node.role, shown, node.description],
+          [natures[kind].role, expectedName.trim(), translate(description)], name);
         if (labelledBy) assert.deepEqual(node.labelledBy, [labelledBy], name);
       };
       for (const row of designed) await check(row);
@@ -112,7 +116,7 @@ for (const origin of origins) {
       await pick(page, 25);
       await pick(page, 52);
       for (const row of designed) await check(row);
-      assert.equal((await accessibleNode(page, 'rovalin')).name, designedForm.name);
+      assert.equal((await accessibleNode(page, 'rovalin')).name, translate(designedForm.name));
     });
   });
 }

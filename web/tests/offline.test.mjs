@@ -7,7 +7,7 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
-import { cppStringConstant } from './support/cppconstant.mjs';
+import { wordsIn } from './support/tables.mjs';
 import { pick, readForm } from './support/rovalinform.mjs';
 
 test('served over http, the page installs as an app with its Bulgarian name, in a window of its own', async () => {
@@ -21,7 +21,7 @@ test('served over http, the page installs as an app with its Bulgarian name, in 
     const { data } = await devtools.send('Page.getAppManifest');
     const manifest = JSON.parse(data);
     assert.deepEqual([manifest.name, manifest.lang, manifest.display],
-      [cppStringConstant('form/formtexts.h', 'programName'), 'bg', 'standalone']);
+      [wordsIn('bg')('programName'), 'bg', 'standalone']);
   } finally {
     await browser.close();
     await address.close();

@@ -9,7 +9,15 @@ import path from 'node:path';
 
 import { launchBrowser, openPage, origins, pageAddress, pageDirectory } from './support/browser.mjs';
 
-const pageFiles = readdirSync(pageDirectory);
+const pageFiles = readdirSync(pageDirectory, { recursive: true })
+  .filter((name) => statSync(path.join(pageDirectory, name)).isFile());
+// The page's file an address asks for, relative to the page's folder.
+function pageFile(url) {
+  const { protocol, pathname } = new URL(url);
+  const name = protocol === 'file:' ? path.relative(pageDirectory, decodeURIComponent(pathname)) : pathname.slice(1);
+  return name || 'index.html';
+}
+
 // Everything a browser may load, that is the whole folder but the font's licence text.
 const weightLimit = 200 * 1000;
 const loads = 7;
@@ -44,7 +52,7 @@ for (const origin of origins) {
         times.push(await page.evaluate(() => window.rovalinShownAt));
         assert.deepEqual(errors, []);
         // The page asks for its own files only; the WebAssembly is never fetched.
-        const asked = requests.map((url) => path.basename(new URL(url).pathname) || 'index.html');
+        const asked = requests.map(pageFile);
         assert.deepEqual(asked.filter((name) => !pageFiles.includes(name)), []);
         await page.close();
       }

@@ -9,13 +9,15 @@ import path from 'node:path';
 
 import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
 
-// [origin, the files the page asks for, whether a service worker keeps a copy of it]
+// [origin, the files the page asks for, in a browser set to Bulgarian, whether a
+// service worker keeps a copy of it]
 const visits = [
-  ['http', ['RovalinSerif-Regular.woff2', 'index.html', 'rovalin.css', 'rovalin.js', 'rovalin.svg',
-    'rovalin.webmanifest'], true],
+  ['http', ['RovalinSerif-Regular.woff2', 'bg.js', 'index.html', 'languages.js', 'rovalin.bg.webmanifest',
+    'rovalin.css', 'rovalin.js', 'rovalin.svg'], true],
   // From disk the browser would refuse the manifest and a service worker; the page
   // does not ask.
-  ['file', ['RovalinSerif-Regular.woff2', 'index.html', 'rovalin.css', 'rovalin.js', 'rovalin.svg'], false],
+  ['file', ['RovalinSerif-Regular.woff2', 'bg.js', 'index.html', 'languages.js', 'rovalin.css', 'rovalin.js',
+    'rovalin.svg'], false],
 ];
 
 for (const [origin, files, kept] of visits) {

@@ -25,8 +25,8 @@ const chromiumArguments = [
 ];
 
 // options: playwright's browser context options to add, such as the screen to emulate
-// (viewport, deviceScaleFactor, isMobile, hasTouch); a desktop window of 800 x 600 by
-// default.
+// (viewport, deviceScaleFactor, isMobile, hasTouch) or the browser's language (locale);
+// a desktop window of 800 x 600, in a browser set to Bulgarian, by default.
 export async function launchBrowser(options = {}) {
   const profile = await mkdtemp(path.join(os.tmpdir(), 'rovalin-profile-'));
   const context = await chromium.launchPersistentContext(profile, {
@@ -36,6 +36,7 @@ export async function launchBrowser(options = {}) {
     // A headless browser hides scroll bars unless told not to; the list needs its own.
     ignoreDefaultArgs: ['--hide-scrollbars'],
     viewport: { width: 800, height: 600 },
+    locale: 'bg-BG',
     ...options,
   });
   return {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Prints the form's control table (form/controltable.h) as JSON, with the rects in
-// pixels and the captions as the controls show them, for the page's tests to read.
+// pixels and the texts as written (in English, the catalogues' keys), and the form's
+// texts by their names in form/formtexts.h, for the page's tests to read.
 
 #include "form/controltable.h"
 #include "form/formtexts.h"
-#include "form/showntext.h"
 
 #include <cstdio>
 #include <string>
@@ -73,13 +73,38 @@ int main()
         json += separator;
         separator = ",\n";
         json += "{\"name\": " + quoted(control.name) + ", \"kind\": \"" + kindName(control.kind) + "\", \"rect\": "
-            + rect(control.rect) + ", \"caption\": " + quoted(shownText(control.caption))
+            + rect(control.rect) + ", \"caption\": " + quoted(control.caption)
             + ", \"accessibleName\": " + quoted(control.accessibleName)
             + ", \"description\": " + quoted(control.description) + ", \"labelledBy\": " + quoted(control.labelledBy)
             + ", \"tabIndex\": " + std::to_string(control.tabIndex)
             + ", \"takesFocus\": " + (FormDesign::takesFocus(control.kind) ? "true" : "false")
             + ", \"background\": " + (control.background ? rgb(*control.background) : "null") + "}";
     }
-    std::puts((json + "\n]}").c_str());
+    json += "\n],\n\"texts\": {";
+    namespace Texts = FormTexts;
+    const std::pair<const char *, std::string_view> texts[] = {
+        {"programName", Texts::programName},
+        {"firstNumber", Texts::firstNumber},
+        {"secondNumber", Texts::secondNumber},
+        {"rightGuess", Texts::rightGuess},
+        {"wrongGuess", Texts::wrongGuess},
+        {"solutionHeading", Texts::solutionHeading},
+        {"euclidHeading", Texts::euclidHeading},
+        {"divisor", Texts::divisor},
+        {"errorTitle", Texts::errorTitle},
+        {"overflowError", Texts::overflowError},
+        {"pressClear", Texts::pressClear},
+        {"remainder", Texts::Announcement::remainder},
+        {"newGame", Texts::Announcement::newGame},
+        {"languageName", Texts::languageName},
+        {"languages", Texts::languages},
+        {"pageDescription", Texts::pageDescription},
+    };
+    separator = "\n";
+    for (const auto &[name, text] : texts) {
+        json += separator + quoted(name) + ": " + quoted(text);
+        separator = ",\n";
+    }
+    std::puts((json + "}}").c_str());
     return 0;
 }

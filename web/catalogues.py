@@ -1,0 +1,72 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""Turns the program's gettext catalogues into the files the page loads.
+
+The page is written in English, the language of the program's texts, and speaks
+every language it has a catalogue for. For each catalogue po/LL.po it gets
+lang/LL.js, which the page loads only when it speaks that language; languages.js
+lists the languages for the page to choose from and to offer in its switch; and
+rovalin.LL.webmanifest names the installed page in each language, English included.
+Adding po/LL.po and building again is all a new language needs.
+
+Usage: catalogues.py MANIFEST OUT_DIR CATALOGUE...
+Needs Debian's python3-polib.
+"""
+
+import json
+import sys
+from pathlib import Path
+
+import polib
+
+# The text form/formtexts.h marks as languageName: each catalogue gives the name of
+# its language in that language.
+LANGUAGE_NAME = "English"
+SOURCE_LANGUAGE = "en"
+
+
+def tag(code):
+    """The language tag a browser uses for a catalogue's code: pt_BR is pt-BR."""
+    return code.replace("_", "-")
+
+
+def translations(catalogue):
+    return {entry.msgid: entry.msgstr for entry in catalogue.translated_entries() if not entry.obsolete}
+
+
+def write_script(path, variable, value):
+    text = json.dumps(value, ensure_ascii=False, separators=(",", ":"), sort_keys=True)
+    path.write_text(f"window.{variable}={text};\n", encoding="utf-8")
+
+
+def write_manifest(path, manifest, code, texts):
+    localised = dict(manifest)
+    for field in ("name", "short_name", "description"):
+        localised[field] = texts.get(manifest[field], manifest[field])
+    localised["lang"] = tag(code)
+    path.write_text(json.dumps(localised, ensure_ascii=False, indent=2) + "\n", encoding="utf-8")
+
+
+def main(argv):
+    if len(argv) < 3:
+        sys.exit(__doc__)
+    manifest_path, out_dir, *catalogue_paths = argv[1:]
+    out = Path(out_dir)
+    (out / "lang").mkdir(parents=True, exist_ok=True)
+    manifest = json.loads(Path(manifest_path).read_text(encoding="utf-8"))
+
+    languages = {SOURCE_LANGUAGE: {}}
+    for path in catalogue_paths:
+        languages[Path(path).stem] = translations(polib.pofile(path))
+
+    listed = []
+    for code, texts in sorted(languages.items()):
+        if code != SOURCE_LANGUAGE:
+            write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
+        write_manifest(out / f"rovalin.{code}.webmanifest", manifest, code, texts)
+        listed.append({"code": code, "tag": tag(code), "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME)})
+    write_script(out / "languages.js", "rovalinLanguages", listed)
+
+
+if __name__ == "__main__":
+    main(sys.argv)
