@@ -2,12 +2,14 @@
 # Plays a game by keyboard on the real program while the Orca screen reader listens,
 # and expects Orca to speak what each step changed, though the focus never leaves the
 # list and the buttons: the remainder after each question, the verdict on the guess,
-# the divisor after "Провери" and the new game after "Чисти". Orca writes every
-# utterance to its debug file as a "SPEECH OUTPUT: '…'" line.
-# Usage: check-orca.sh BINARY
+# the divisor after "Check" and the new game after "Clear", in the language the
+# program speaks (Bulgarian unless another is given), as its catalogue words them.
+# Orca writes every utterance to its debug file as a "SPEECH OUTPUT: '…'" line.
+# Usage: check-orca.sh BINARY [LANGUAGE]
 # Exits 77 (skipped) when Orca cannot be kept apart from another Orca of this user.
 set -euo pipefail
 binary=$(realpath "$1")
+language=${2:-bg}
 
 # The namespace's first process (see below): runs the session, then gives whatever
 # is left in the namespace a few seconds to end before ending it. dbus-run-session
@@ -175,11 +177,18 @@ orca=$!
 pids+=("$orca")
 hear "Screen reader on" "that it is on"
 
-"$binary" >"$work/program.out" 2>&1 &
+# A text as the program's catalogue words it in its language (the catalogues lie
+# beside the program's folder), with each "%s" standing for a number.
+said() {
+    LANGUAGE=$language LC_ALL=C.UTF-8 TEXTDOMAINDIR="$(dirname "$binary")/../share/locale" gettext -d rovalin "$1" |
+        sed 's/%s/[0-9]+/'
+}
+
+LANGUAGE=$language "$binary" >"$work/program.out" 2>&1 &
 pids+=($!)
 # Bounded waits, so that a program that never shows its window fails the check
 # with its output, and the session still ends in order.
-window=$(timeout 30 xdotool search --sync --name '^Ровалин$' | head -n 1) || {
+window=$(timeout 30 xdotool search --sync --name "^$(said Rovalin)\$" | head -n 1) || {
     echo "FAIL: no window of the program within 30 seconds; it printed:" >&2
     cat "$work/program.out" >&2
     exit 1
@@ -190,17 +199,17 @@ press() { xdotool key --delay 100 "$@"; }
 # Down picks the first number of each list: 20, then 50 (never a multiple of 20),
 # then the guess 1, which is never the hidden number.
 press Tab Down
-hear "Остатък [0-9]+" "the first remainder"
+hear "$(said 'Remainder %s')" "the first remainder"
 first=$((20 - number))
 press Down
-hear "Остатък [0-9]+" "the second remainder"
+hear "$(said 'Remainder %s')" "the second remainder"
 second=$((50 - number))
 press Down
-hear "Не" "the verdict"
+hear "$(said No)" "the verdict"
 press Tab Tab Tab Tab space
-hear "НОД = [0-9]+" "the divisor"
+hear "$(said 'GCD = %s')" "the divisor"
 while [ "$second" -ne 0 ]; do set -- "$second" $((first % second)); first=$1 second=$2; done
 [ "$number" -eq "$first" ] || { echo "FAIL: the divisor said is $number, not $first" >&2; exit 1; }
 press Tab space
-hear "Нова игра" "the new game"
-echo "Orca heard every step of the game"
+hear "$(said 'New game')" "the new game"
+echo "Orca heard every step of the game, in $language"

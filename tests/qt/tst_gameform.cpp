@@ -11,7 +11,9 @@
 #include "form/showntext.h"
 #include "game/fractionsource.h"
 
+#include <QAccessible>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTimer>
 
@@ -143,6 +145,9 @@ private slots:
     void picksByTheTable();
     void resultBoxLockedOrNot();
     void runTimeErrorShowsMessageBox();
+    void captionsFit_data();
+    void captionsFit();
+    void noTextLeftUntranslated();
 
 private:
     [[nodiscard]] QString text(std::string_view source) const { return QString::fromStdString(texts->translate(source)); }
@@ -161,7 +166,7 @@ void TestGameForm::controlsFollowTheTable()
 {
     QFETCH(int, row);
     const FormDesign::Control &control = FormDesign::controls.at(static_cast<std::size_t>(row));
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -185,7 +190,7 @@ void TestGameForm::controlsFollowTheTable()
 
 void TestGameForm::windowAtStart()
 {
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);
@@ -212,14 +217,14 @@ void TestGameForm::windowAtStart()
 
 void TestGameForm::windowIsPlacedInTheCentre()
 {
-    GameForm form;
+    GameForm form({}, texts);
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     QVERIFY((form.geometry().center() - screen.center()).manhattanLength() <= 2);
 }
 
 void TestGameForm::formBackgroundShows()
 {
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage image = form.grab().toImage();
@@ -243,7 +248,7 @@ void TestGameForm::buttonsLook()
 {
     QFETCH(int, index);
     QFETCH(bool, pressed);
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
@@ -278,7 +283,7 @@ void TestGameForm::buttonsLook()
 
 void TestGameForm::labelsCentreTheirCaptions()
 {
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QImage image = form.grab().toImage();
@@ -298,7 +303,7 @@ void TestGameForm::labelsCentreTheirCaptions()
 
 void TestGameForm::tabOrderAsDesigned()
 {
-    GameForm form;
+    GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     QStringList order;
@@ -324,7 +329,7 @@ void TestGameForm::games_data()
 void TestGameForm::games()
 {
     QFETCH(GameRow, game);
-    GameForm form(hiddenNumbers({FixedFractions::drawing(game.hidden), FixedFractions::drawing(2)}));
+    GameForm form(hiddenNumbers({FixedFractions::drawing(game.hidden), FixedFractions::drawing(2)}), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
@@ -372,7 +377,7 @@ void TestGameForm::picksByTheTable_data()
 void TestGameForm::picksByTheTable()
 {
     QFETCH(PickScenario, scenario);
-    GameForm form(hiddenNumber(7));
+    GameForm form(hiddenNumber(7), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
@@ -407,7 +412,7 @@ void TestGameForm::picksByTheTable()
 
 void TestGameForm::resultBoxLockedOrNot()
 {
-    GameForm form(hiddenNumber(7));
+    GameForm form(hiddenNumber(7), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);
@@ -433,7 +438,7 @@ void TestGameForm::resultBoxLockedOrNot()
 void TestGameForm::runTimeErrorShowsMessageBox()
 {
     // The second game's draw fails: a fraction that is not a number.
-    GameForm form(hiddenNumbers({FixedFractions::drawing(7), std::nanf(""), FixedFractions::drawing(9)}));
+    GameForm form(hiddenNumbers({FixedFractions::drawing(7), std::nanf(""), FixedFractions::drawing(9)}), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);
@@ -447,6 +452,70 @@ void TestGameForm::runTimeErrorShowsMessageBox()
     driver.clickButton(1);
     QCOMPARE(driver.items(), listOf(20, 49));
     QCOMPARE(form.game().state().hiddenNumber, 9);
+}
+
+void TestGameForm::captionsFit_data()
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t row = 0; row < FormDesign::controls.size(); ++row) {
+        const FormDesign::ControlKind kind = FormDesign::controls.at(row).kind;
+        if (kind == ControlKind::Title || kind == ControlKind::Label || kind == ControlKind::Button)
+            QTest::newRow(FormDesign::controls.at(row).name.data()) << static_cast<int>(row);
+    }
+}
+
+void TestGameForm::captionsFit()
+{
+    QFETCH(int, row);
+    if (inPseudoLanguage())
+        QSKIP("the pseudo-language lengthens every text on purpose");
+    const FormDesign::Control &control = FormDesign::controls.at(static_cast<std::size_t>(row));
+    GameForm form({}, texts);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto *widget = form.findChild<QWidget *>(fromUtf8(control.name));
+    // The room a caption has: inside a button's bevel, all of a label.
+    const QRect room = control.kind == ControlKind::Button ? widget->rect().adjusted(2, 2, -2, -2) : widget->rect();
+    const QFontMetrics metrics(widget->font());
+    const QStringList lines = shownBy(widget).split(u'\n', Qt::SkipEmptyParts);
+    QVERIFY(!lines.isEmpty());
+    for (const QString &line : lines)
+        QVERIFY2(metrics.horizontalAdvance(line) <= room.width(),
+                 qPrintable(QStringLiteral("\"%1\" needs %2 px of %3").arg(line).arg(metrics.horizontalAdvance(line)).arg(room.width())));
+    QVERIFY(lines.size() * metrics.lineSpacing() <= room.height());
+}
+
+void TestGameForm::noTextLeftUntranslated()
+{
+    if (!inPseudoLanguage())
+        QSKIP("only the pseudo-language tells a text no catalogue covers");
+    GameForm form(hiddenNumbers({FixedFractions::drawing(7), std::nanf("")}), texts);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    FormDriver driver(form);
+    QStringList shown{form.windowTitle()};
+    // Everything the window shows and tells a screen reader, along a game and an error.
+    const auto look = [&] {
+        for (QWidget *widget : form.findChildren<QWidget *>()) {
+            shown << shownBy(widget) << widget->accessibleName() << widget->accessibleDescription();
+            if (auto *accessible = QAccessible::queryAccessibleInterface(widget))
+                shown << accessible->text(QAccessible::Name) << accessible->text(QAccessible::Description);
+        }
+    };
+    look();
+    for (const int number : {25, 52})
+        QVERIFY(driver.clickItem(QString::number(number)));
+    look();
+    driver.clickButton(0);
+    look();
+    QVERIFY(driver.clickItem(QStringLiteral("7")));
+    look();
+    shown << answerMessageBox(&form, [&driver] { driver.clickButton(1); });
+    look();
+
+    static const QRegularExpression plainWord(QStringLiteral("[A-Za-z]{2,}"));
+    for (const QString &text : shown)
+        QVERIFY2(!plainWord.match(text).hasMatch(), qPrintable(text));
 }
 
 QTEST_MAIN(TestGameForm)

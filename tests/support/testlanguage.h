@@ -2,8 +2,10 @@
 #pragma once
 
 // The language a test runs in: CTest runs the tests whose tables hold texts once for
-// each language (LANGUAGE=bg, LANGUAGE=en), and the expected texts come from the
-// catalogue of that language, built beside the test (share/locale), as the program's.
+// each language (LANGUAGE=bg, LANGUAGE=en, and a pseudo-language made from the
+// template at test time), and the expected texts come from the catalogue of that
+// language: the one built beside the test (share/locale), as the program's, or the
+// one in the folder ROVALIN_TEST_CATALOGUES names.
 
 #include "form/catalogue.h"
 
@@ -14,3 +16,7 @@
 // Whether the test runs in Bulgarian, the language the program's texts were designed
 // in, character for character.
 [[nodiscard]] bool inBulgarian();
+
+// Whether the test runs in the pseudo-language, in which every translated letter is
+// accented: a plain ASCII word shown in it is a text that no catalogue covers.
+[[nodiscard]] bool inPseudoLanguage();

@@ -77,6 +77,15 @@ for (const [origin, language] of runs) {
       }
     });
 
+    test('every caption fits its control', async () => {
+      for (const { name, kind } of designed.filter(({ kind }) => ['title', 'label', 'button'].includes(kind))) {
+        const [width, height, clientWidth, clientHeight] = await control(name).evaluate((element) =>
+          [element.scrollWidth, element.scrollHeight, element.clientWidth, element.clientHeight]);
+        assert.ok(width <= clientWidth && height <= clientHeight,
+          `${kind} ${name} needs ${width} x ${height} px of ${clientWidth} x ${clientHeight}`);
+      }
+    });
+
     test('the font is the design\'s, with the bundled serif font loadable', async () => {
       const font = await control('Text1_0').evaluate((element) => {
         const style = getComputedStyle(element);

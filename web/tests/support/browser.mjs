@@ -51,12 +51,13 @@ export async function launchBrowser(options = {}) {
 // The two ways a teacher can open the page.
 export const origins = ['http', 'file'];
 
-// Serves the page over HTTP for origin 'http'; for 'file' the page needs no server.
-export async function pageAddress(origin) {
+// Serves the page (the one built, or the one in directory) over HTTP for origin
+// 'http'; for 'file' the page needs no server.
+export async function pageAddress(origin, directory = pageDirectory) {
   if (origin === 'file') {
-    return { url: pathToFileURL(path.join(pageDirectory, 'index.html')).href, close: async () => {} };
+    return { url: pathToFileURL(path.join(directory, 'index.html')).href, close: async () => {} };
   }
-  return startStaticServer(pageDirectory);
+  return startStaticServer(directory);
 }
 
 // Records, in the page, the moment the form first became visible.

@@ -1,0 +1,137 @@
+// SPDX-License-Identifier: MIT
+// The page's languages: which one it speaks for the browser's preferred languages and
+// the address, its switch, and a pseudo-language made from the translators' template
+// at test time, which the page takes in with no change of code and shows without a
+// word left untranslated.
+
+import { after, before, describe, test } from 'node:test';
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { cp, mkdtemp, rm } from 'node:fs/promises';
+import os from 'node:os';
+import path from 'node:path';
+
+import { launchBrowser, openPage, pageAddress, pageDirectory, repositoryRoot } from './support/browser.mjs';
+import { controls, pick, readForm } from './support/rovalinform.mjs';
+import { pageLanguages, wordsIn } from './support/tables.mjs';
+
+// [the browser's language, what the address adds, the language the page speaks]
+const choices = [
+  ['bg-BG', '', 'bg'],
+  ['en-US', '', 'en'],
+  ['de-DE', '', 'bg'],
+  ['en-US', '?lang=bg', 'bg'],
+  ['bg-BG', '?lang=en', 'en'],
+  ['bg-BG', '?lang=xx', 'bg'],
+];
+
+describe('the language the page speaks', () => {
+  let address;
+  before(async () => { address = await pageAddress('http'); });
+  after(async () => { await address?.close(); });
+
+  for (const [locale, query, language] of choices) {
+    test(`a browser set to ${locale}${query ? `, at ${query}` : ''}: ${language}`, async () => {
+      const browser = await launchBrowser({ locale });
+      try {
+        const { page, errors } = await openPage(browser.context, address.url + query);
+        const word = wordsIn(language);
+        assert.deepEqual([await page.locator('html').getAttribute('lang'), await page.title(),
+          (await readForm(page)).firstNumber], [language, word('programName'), word('firstNumber')]);
+        assert.deepEqual(errors, []);
+      } finally {
+        await browser.close();
+      }
+    });
+  }
+});
+
+describe('the language switch', () => {
+  let address;
+  let browser;
+  before(async () => {
+    address = await pageAddress('http');
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await address?.close();
+  });
+
+  test('offers every language by its own name, beside the form, and is reached with the keyboard', async () => {
+    const { page, errors } = await openPage(browser.context, address.url);
+    const strip = page.locator('#languages');
+    const links = strip.getByRole('link');
+    assert.deepEqual(await links.allTextContents(), pageLanguages.map(({ name }) => name));
+    assert.equal(await strip.getAttribute('aria-label'), wordsIn('bg')('languages'));
+    assert.equal(await strip.locator('[aria-current="page"]').textContent(), wordsIn('bg')('languageName'));
+    // Out of the form's way: the strip and the form do not meet.
+    const [stripBox, formBox] = [await strip.boundingBox(), await page.locator('#rovalin').boundingBox()];
+    assert.ok(stripBox.y + stripBox.height <= formBox.y || formBox.y + formBox.height <= stripBox.y,
+      `strip ${JSON.stringify(stripBox)}, form ${JSON.stringify(formBox)}`);
+
+    // Tab goes on from the form's last control to the switch; Enter follows a link.
+    await controls(page).clear.focus();
+    const english = pageLanguages.findIndex(({ code }) => code === 'en');
+    for (let step = 0; step <= english; ++step) await page.keyboard.press('Tab');
+    assert.equal(await links.nth(english).evaluate((link) => link === document.activeElement), true);
+    await Promise.all([page.waitForURL(/\?lang=en$/), page.keyboard.press('Enter')]);
+    await page.locator('#rovalin').waitFor({ state: 'visible' });
+    assert.equal((await readForm(page)).firstNumber, wordsIn('en')('firstNumber'));
+    assert.deepEqual(errors, []);
+  });
+});
+
+describe('a new language, made from the template as a translator would', () => {
+  let folder;
+  let address;
+  let browser;
+  before(async () => {
+    // The page as built, and the pseudo-language's catalogue turned into the page's
+    // files by the build's own script, with the catalogues the page has.
+    folder = await mkdtemp(path.join(os.tmpdir(), 'rovalin-pseudo-'));
+    const page = path.join(folder, 'page');
+    await cp(pageDirectory, page, { recursive: true });
+    const pseudo = path.join(folder, 'en_XA.po');
+    execFileSync(path.join(repositoryRoot, 'tests', 'po', 'pseudo.py'),
+      [path.join(repositoryRoot, 'po', 'rovalin.pot'), pseudo, 'en_XA']);
+    const catalogues = pageLanguages.filter(({ code }) => code !== 'en')
+      .map(({ code }) => path.join(repositoryRoot, 'po', `${code}.po`));
+    execFileSync('/usr/bin/python3', [path.join(repositoryRoot, 'web', 'catalogues.py'),
+      path.join(repositoryRoot, 'web', 'rovalin.webmanifest'), page, ...catalogues, pseudo]);
+    address = await pageAddress('http', page);
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await address?.close();
+    await rm(folder, { recursive: true, force: true });
+  });
+
+  test('the page offers it and shows no text left untranslated', async () => {
+    const { page, errors } = await openPage(browser.context, `${address.url}?lang=en-XA`, { fractions: [0.05, NaN] });
+    const shown = [await page.title()];
+    // Every text the page shows in its language, and what a screen reader is told.
+    const look = async () => shown.push(...await page.evaluate(() => [
+      ...document.querySelectorAll('#rovalin *, #rovalin, #languages, #languages [aria-current]')].flatMap((element) => [
+      element.matches('input, textarea') ? element.value : [...element.childNodes]
+        .filter((node) => node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join(''),
+      element.getAttribute('aria-label') ?? '', element.getAttribute('aria-description') ?? ''])));
+    page.on('dialog', async (dialog) => {
+      shown.push(dialog.message());
+      await dialog.accept();
+    });
+    await look();
+    for (const number of [25, 52]) await pick(page, number);
+    await controls(page).check.click();
+    await look();
+    await pick(page, 7);
+    await controls(page).clear.click();
+    await look();
+
+    assert.equal(await page.locator('#languages [aria-current]').getAttribute('lang'), 'en-XA');
+    const untranslated = shown.filter((text) => /[A-Za-z]{2,}/.test(text));
+    assert.deepEqual(untranslated, []);
+    assert.deepEqual(errors, []);
+  });
+});
