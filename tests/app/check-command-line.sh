@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The program's command line: help and version print and succeed, anything unknown
-# is refused with exit code 2, Qt's own options still work.
+# is refused with exit code 2, Qt's own options still work; and it answers in the
+# language asked for, with --language or by the session, Bulgarian otherwise.
 # Usage: check-command-line.sh BINARY
 set -uo pipefail
 binary=$1
@@ -26,6 +27,15 @@ expect 0 "^Rovalin [0-9]\+\.[0-9]\+\.[0-9]\+$" --version
 expect 2 "bogus" --bogus
 expect 2 "--help" --bogus
 expect 2 "аргументи" stray-argument
+# The language: the option first, then the session's, Bulgarian where there is no
+# catalogue for either.
+expect 0 "^Rovalin: a game" --help --language=en
+LANGUAGE=en expect 0 "^Rovalin: a game" --help
+LANGUAGE=en expect 0 "^Ровалин: игра" --help --language=bg
+LANGUAGE=en:bg LANG=C expect 0 "^Rovalin: a game" --help
+LANGUAGE= LC_ALL= LANG=de_DE.UTF-8 expect 0 "^Ровалин: игра" --help
+LANGUAGE=xx expect 0 "^Ровалин: игра" --help
+expect 2 "See “rovalin --help”" --bogus --language=en
 # Qt's own options are taken by Qt, not refused.
 ROVALIN_QUIT_AFTER_FIRST_FRAME=1 expect 0 "" -style fusion
 ROVALIN_QUIT_AFTER_FIRST_FRAME=1 expect 0 "" -platform offscreen
