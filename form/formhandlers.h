@@ -39,9 +39,9 @@ public:
     // Where programming errors are logged; standard error unless one is given.
     using ErrorLog = std::function<void(std::string_view what)>;
 
-    // The handlers write to surface in the language of texts. Without a fraction source
-    // the game draws from a clock-seeded one.
-    FormHandlers(FormSurface &surface, const Catalogue &texts, std::unique_ptr<FractionSource> source = {},
+    // The handlers write to surface in the language of catalogue. Without a fraction
+    // source the game draws from a clock-seeded one.
+    FormHandlers(FormSurface &surface, const Catalogue &catalogue, std::unique_ptr<FractionSource> source = {},
                  ErrorLog log = {});
 
     void Form_Load();

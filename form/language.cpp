@@ -49,7 +49,7 @@ std::string chosen(std::span<const std::string> asked, std::span<const std::stri
         std::replace(code.begin(), code.end(), '-', '_');
         if (has(code))
             return code;
-        const std::string withoutCountry = code.substr(0, code.find('_'));
+        std::string withoutCountry = code.substr(0, code.find('_'));
         if (has(withoutCountry))
             return withoutCountry;
     }
