@@ -31,7 +31,10 @@ def tag(code):
 
 
 def translations(catalogue):
-    return {entry.msgid: entry.msgstr for entry in catalogue.translated_entries() if not entry.obsolete}
+    """The translations of the texts the form shows: the page needs none of those that
+    only the desktop entry or the metainfo carry."""
+    return {entry.msgid: entry.msgstr for entry in catalogue.translated_entries()
+            if not entry.obsolete and any(path.startswith("form/") for path, _ in entry.occurrences)}
 
 
 def write_script(path, variable, value):
