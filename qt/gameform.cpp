@@ -205,7 +205,7 @@ void GameForm::fitControls()
     constexpr double noMargin = 0.0;
     constexpr double designed = 1.0;
     const FormDesign::Fit fit = FormDesign::fitted(width(), height(), noMargin, designed);
-    if (fit.scale != scale || designedPlaces.front().first->size().isEmpty()) {
+    if (fit.scale != scale) {
         scale = fit.scale;
         QFont scaled = font();
         scaled.setPointSizeF(FormDesign::fontPointSize * scale);
