@@ -95,11 +95,11 @@ void TestPickRule::scenarios()
             click(item, PickRule::Button::Left, 1); // the rest of a drag never reaches the rule
         } else if (input == u"rightClick" || input == u"middleClick") {
             click(item, input == u"rightClick" ? PickRule::Button::Right : PickRule::Button::Middle, 1);
-        } else if (input == u"doubleClick") {
-            // The second press lands where the first did, on the list that pick made.
+        } else if (input == u"doubleClick" || input == u"quadrupleClick") {
+            // The later presses land where the first did, on the list that pick made.
             const int row = rowShowing(form, item);
-            handlers.List1_MouseDown({PickRule::Button::Left, 1, row});
-            handlers.List1_MouseDown({PickRule::Button::Left, 2, row});
+            for (int press = 1; press <= (input == u"doubleClick" ? 2 : 4); ++press)
+                handlers.List1_MouseDown({PickRule::Button::Left, press, row});
         } else if (input == u"clickEmptyArea") {
             handlers.List1_MouseDown({PickRule::Button::Left, 1, -1});
         } else if (input == u"key") {

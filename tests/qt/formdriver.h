@@ -82,14 +82,17 @@ struct FormDriver
                                                                     : Qt::MiddleButton;
             return clickItem(step.value(1).toString(), button);
         }
-        if (input == u"doubleClick") {
-            // A double click reaches a widget as press, release, double click, release.
+        if (input == u"doubleClick" || input == u"quadrupleClick") {
+            // A double click reaches a widget as press, release, double click, release;
+            // four quick clicks as two double clicks.
             const QPoint centre = itemCentre(step.value(1).toString());
-            QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
-            QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, viewport->mapToGlobal(centre),
-                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-            QApplication::sendEvent(viewport, &doubleClick);
-            QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+            for (int twice = 0; twice < (input == u"doubleClick" ? 1 : 2); ++twice) {
+                QTest::mouseClick(viewport, Qt::LeftButton, {}, centre);
+                QMouseEvent doubleClick(QEvent::MouseButtonDblClick, centre, viewport->mapToGlobal(centre),
+                                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(viewport, &doubleClick);
+                QTest::mouseRelease(viewport, Qt::LeftButton, {}, centre);
+            }
             return !centre.isNull();
         }
         if (input == u"drag") {

@@ -30,6 +30,7 @@ async function play(page, [input, first, second]) {
     case 'rightClick': return item(first).click({ button: 'right' });
     case 'middleClick': return item(first).click({ button: 'middle' });
     case 'doubleClick': return item(first).dblclick();
+    case 'quadrupleClick': return item(first).click({ clickCount: 4 });
     case 'drag': {
       const to = await itemCentre(page, second);
       const from = await itemCentre(page, first);
