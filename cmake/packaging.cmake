@@ -14,10 +14,11 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "classroom game about integer division and remainders")
 # One line per line of the long description; CPack indents them for the control file.
 set(CPACK_PACKAGE_DESCRIPTION "\
-Rovalin is a Bulgarian classroom game about integer division. The computer
-hides a whole number from 2 to 21. The pupil picks two numbers from a list,
-sees the remainders they leave when divided by the hidden number and guesses
-it. A worked solution shows how Euclid's algorithm finds the hidden number.")
+Rovalin is a classroom game about integer division, in Bulgarian and English.
+The computer hides a whole number from 2 to 21. The pupil picks two numbers
+from a list, sees the remainders they leave when divided by the hidden number
+and guesses it. A worked solution shows how Euclid's algorithm finds the
+hidden number.")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
