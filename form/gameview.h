@@ -3,9 +3,10 @@
 
 // What the player sees and hears of the game's outcomes (game/game.h), in the language
 // of a catalogue: each function writes one outcome to the form surface in the order
-// the game worked it out, then announces it for a screen reader. An outcome stopped by a run-time error shows what
-// was done before the error, then the error's message instead of the announcement;
-// the functions return false for it, so that the caller does no more.
+// the game worked it out, then announces it for a screen reader. An outcome stopped
+// by a run-time error shows what was done before the error, then the error's message
+// instead of the announcement; the functions return false for it, so that the caller
+// does no more.
 
 #include "game/game.h"
 

@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "form/formdesign.h"
 #include "form/formhandlers.h"
 #include "form/formsurface.h"
 
 #include <QWidget>
-
-#include "form/formdesign.h"
 
 #include <array>
 #include <functional>
@@ -31,9 +30,9 @@ class QPlainTextEdit;
 //
 // It opens at the form's designed size and can be made larger, maximised or shown
 // full screen (F11): the whole form then scales to fill it, centred and keeping its
-// proportions, every control laid out and drawn anew at the scale, its font included. It shows what it is told and decides nothing itself;
-// its FormSurface operations are for the handlers (and benchmarks), through that
-// interface.
+// proportions, every control laid out and drawn anew at the scale, its font
+// included. It shows what it is told and decides nothing itself; its FormSurface
+// operations are for the handlers (and benchmarks), through that interface.
 class GameForm final : public QWidget, public FormSurface
 {
     Q_OBJECT

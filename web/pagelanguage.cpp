@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/pagelanguage.h"
 
+#include "form/formtexts.h"
 #include "form/language.h"
 
 #include <algorithm>
@@ -21,7 +22,8 @@ std::vector<PageLanguage> pageLanguages()
     // English, the language the page is written in, needs no catalogue.
     if (std::none_of(languages.begin(), languages.end(),
                      [](const PageLanguage &language) { return language.code == Language::english; }))
-        languages.push_back({std::string(Language::english), std::string(Language::english), "English"});
+        languages.push_back({std::string(Language::english), std::string(Language::english),
+                             std::string(FormTexts::languageName)});
     return languages;
 }
 
