@@ -224,9 +224,7 @@ void TestFormHandlers::captionNamesTheSite()
 
 void TestFormHandlers::gamesAreShownAndAnnounced_data()
 {
-    QTest::addColumn<GameRow>("game");
-    for (const GameRow &row : gameTable())
-        QTest::newRow(qPrintable(row.name)) << row;
+    addGameRows();
 }
 
 void TestFormHandlers::gamesAreShownAndAnnounced()

@@ -61,9 +61,7 @@ private slots:
 
 void TestPickRule::scenarios_data()
 {
-    QTest::addColumn<PickScenario>("scenario");
-    for (const PickScenario &row : pickScenarios())
-        QTest::newRow(qPrintable(row.name)) << row;
+    addPickScenarioRows();
 }
 
 void TestPickRule::scenarios()

@@ -62,9 +62,7 @@ private slots:
 
 void TestGame::gamesPlayOut_data()
 {
-    QTest::addColumn<GameRow>("game");
-    for (const GameRow &row : gameTable())
-        QTest::newRow(qPrintable(row.name)) << row;
+    addGameRows();
 }
 
 void TestGame::gamesPlayOut()

@@ -12,6 +12,14 @@
 #include <QScrollBar>
 #include <QTest>
 
+#include <string_view>
+
+// A text of the program's sources, in UTF-8, as Qt holds it.
+inline QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 // Finds the controls of a GameForm by name and plays the user's part with simulated
 // mouse clicks and keys.
 struct FormDriver

@@ -18,11 +18,6 @@ namespace {
 
 using FormDesign::ControlKind;
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // The accessible child of the form that stands for the widget called name.
 QAccessibleInterface *accessibleChild(GameForm &form, const QString &name)
 {

@@ -44,11 +44,6 @@ QColor colour(const FormDesign::Rgb &rgb)
     return {rgb.red, rgb.green, rgb.blue};
 }
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QStringList toList(const std::vector<std::string> &texts)
 {
     QStringList list;
@@ -321,9 +316,7 @@ void TestGameForm::tabOrderAsDesigned()
 
 void TestGameForm::games_data()
 {
-    QTest::addColumn<GameRow>("game");
-    for (const GameRow &row : gameTable())
-        QTest::newRow(qPrintable(row.name)) << row;
+    addGameRows();
 }
 
 void TestGameForm::games()
@@ -369,9 +362,7 @@ void TestGameForm::games()
 
 void TestGameForm::picksByTheTable_data()
 {
-    QTest::addColumn<PickScenario>("scenario");
-    for (const PickScenario &row : pickScenarios())
-        QTest::newRow(qPrintable(row.name)) << row;
+    addPickScenarioRows();
 }
 
 void TestGameForm::picksByTheTable()

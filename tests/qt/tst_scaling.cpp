@@ -95,7 +95,7 @@ void TestScaling::formFillsTheWindow()
     const QPointF origin((form.width() - 461 * scale) / 2, (form.height() - 342 * scale) / 2);
     for (const FormDesign::Control &control : FormDesign::controls) {
         const FormDesign::Rect designed = FormDesign::toPixels(control.rect);
-        const QWidget *widget = form.findChild<QWidget *>(QString::fromUtf8(control.name.data()));
+        const QWidget *widget = form.findChild<QWidget *>(fromUtf8(control.name));
         const QRectF expected(origin + QPointF(designed.left, designed.top) * scale,
                               QSizeF(designed.width, designed.height) * scale);
         const QRect actual = widget->geometry();

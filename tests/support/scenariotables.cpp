@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTest>
 
 #include <algorithm>
 #include <stdexcept>
@@ -80,6 +81,20 @@ std::vector<PickScenario> pickScenarios()
         rows.push_back(row);
     }
     return rows;
+}
+
+void addGameRows()
+{
+    QTest::addColumn<GameRow>("game");
+    for (const GameRow &row : gameTable())
+        QTest::newRow(qPrintable(row.name)) << row;
+}
+
+void addPickScenarioRows()
+{
+    QTest::addColumn<PickScenario>("scenario");
+    for (const PickScenario &row : pickScenarios())
+        QTest::newRow(qPrintable(row.name)) << row;
 }
 
 std::vector<std::string> numberTexts(int first, int last)

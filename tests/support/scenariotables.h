@@ -46,6 +46,11 @@ struct PickScenario
 [[nodiscard]] std::vector<GameRow> gameTable();
 [[nodiscard]] std::vector<PickScenario> pickScenarios();
 
+// A data-driven test's rows, one per row of the table, in a column named "game" or
+// "scenario".
+void addGameRows();
+void addPickScenarioRows();
+
 // The list's items for first to last.
 [[nodiscard]] std::vector<std::string> numberTexts(int first, int last);
 
