@@ -4,10 +4,10 @@
 // the page opens by default) and in English (index.html?lang=en); every text the game
 // writes and announces is checked character for character against the catalogue.
 
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
+import { origins, pageSession } from './support/browser.mjs';
 import { fontsDrawing, textsShown } from './support/pagefont.mjs';
 import { accessibleNode, controls, pick, readForm } from './support/rovalinform.mjs';
 import { designedControls, drawing, expected, games, numbers, translator, wordsIn } from './support/tables.mjs';
@@ -35,24 +35,13 @@ for (const origin of origins) for (const [language, query] of languages) {
   describe(`games in ${language}, page opened over ${origin}`, () => {
     const word = wordsIn(language);
     const shows = expected(language);
-    let browser;
-    let address;
+    const session = pageSession(origin);
     let page;
     let errors;
 
-    before(async () => {
-      address = await pageAddress(origin);
-      browser = await launchBrowser();
-    });
-
-    after(async () => {
-      await browser?.close();
-      await address?.close();
-    });
-
     const load = async (fractions) => {
       await page?.close();
-      ({ page, errors } = await openPage(browser.context, address.url + query, { fractions }));
+      ({ page, errors } = await session.open(query, { fractions }));
     };
     // What the live region holds in Chromium's accessibility tree.
     const announced = async () => (await accessibleNode(page, 'announcement')).text;

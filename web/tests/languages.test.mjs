@@ -11,7 +11,7 @@ import { cp, mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 
-import { launchBrowser, openPage, pageAddress, pageDirectory, repositoryRoot } from './support/browser.mjs';
+import { launchBrowser, openPage, pageAddress, pageDirectory, pageSession, repositoryRoot } from './support/browser.mjs';
 import { controls, pick, readForm } from './support/rovalinform.mjs';
 import { pageLanguages, wordsIn } from './support/tables.mjs';
 
@@ -47,19 +47,10 @@ describe('the language the page speaks', () => {
 });
 
 describe('the language switch', () => {
-  let address;
-  let browser;
-  before(async () => {
-    address = await pageAddress('http');
-    browser = await launchBrowser();
-  });
-  after(async () => {
-    await browser?.close();
-    await address?.close();
-  });
+  const session = pageSession('http');
 
   test('offers every language by its own name, beside the form, and is reached with the keyboard', async () => {
-    const { page, errors } = await openPage(browser.context, address.url);
+    const { page, errors } = await session.open();
     const strip = page.locator('#languages');
     const links = strip.getByRole('link');
     assert.deepEqual(await links.allTextContents(), pageLanguages.map(({ name }) => name));

@@ -4,10 +4,10 @@
 // form is shown at), its kind, colour and caption, the font, the Tab order and what
 // screen readers are told.
 
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
+import { origins, pageSession } from './support/browser.mjs';
 import { accessibleNode, pick } from './support/rovalinform.mjs';
 import { designedControls as designed, designedForm, translator } from './support/tables.mjs';
 
@@ -34,20 +34,9 @@ const shownText = (element) => (element.matches('input, textarea') ? element.val
 for (const [origin, language] of runs) {
   describe(`the form's layout in ${language}, page opened over ${origin}`, () => {
     const translate = translator(language);
-    let browser;
-    let address;
+    const session = pageSession(origin);
     let page;
-
-    before(async () => {
-      address = await pageAddress(origin);
-      browser = await launchBrowser();
-      ({ page } = await openPage(browser.context, `${address.url}?lang=${language}`));
-    });
-
-    after(async () => {
-      await browser?.close();
-      await address?.close();
-    });
+    before(async () => { ({ page } = await session.open(`?lang=${language}`)); });
 
     const form = () => page.locator('#rovalin');
     const control = (name) => page.locator(`#${name}`);

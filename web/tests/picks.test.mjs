@@ -2,9 +2,9 @@
 // What counts as a pick on the page: every row of the input scenarios that the
 // window's tests play too (tests/scenarios/picks.json), with real mouse and keys.
 
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
+import { pageSession } from './support/browser.mjs';
 import { controls, pick, readForm } from './support/rovalinform.mjs';
 import { pickScenarios } from './support/tables.mjs';
 
@@ -54,25 +54,14 @@ async function play(page, [input, first, second]) {
 }
 
 describe('what counts as a pick, page opened over http', () => {
-  let browser;
-  let address;
+  const session = pageSession('http');
   let page;
-
-  before(async () => {
-    address = await pageAddress('http');
-    browser = await launchBrowser();
-  });
-
-  after(async () => {
-    await browser?.close();
-    await address?.close();
-  });
 
   for (const { name, list, input, picks } of pickScenarios) {
     test(name, async () => {
       await page?.close();
       let errors;
-      ({ page, errors } = await openPage(browser.context, address.url));
+      ({ page, errors } = await session.open());
       let picksBefore = 0;
       if (list === 'guessed') {
         for (const number of [25, 52, 15]) await pick(page, number);

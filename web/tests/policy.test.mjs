@@ -3,11 +3,11 @@
 // console stays clean whether it is served over HTTP or opened from disk; and what its
 // Content-Security-Policy refuses: anything else a script could be made to load or run.
 
-import { after, before, describe, test } from 'node:test';
+import { before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import path from 'node:path';
 
-import { launchBrowser, openPage, origins, pageAddress } from './support/browser.mjs';
+import { launchBrowser, openPage, origins, pageAddress, pageSession } from './support/browser.mjs';
 
 // [origin, the files the page asks for, in a browser set to Bulgarian, whether a
 // service worker keeps a copy of it]
@@ -69,18 +69,9 @@ const attempts = [
 
 for (const origin of origins) {
   describe(`the page's policy, page opened over ${origin}`, () => {
-    let address;
-    let browser;
+    const session = pageSession(origin);
     let page;
-    before(async () => {
-      address = await pageAddress(origin);
-      browser = await launchBrowser();
-      ({ page } = await openPage(browser.context, address.url));
-    });
-    after(async () => {
-      await browser?.close();
-      await address?.close();
-    });
+    before(async () => { ({ page } = await session.open()); });
 
     for (const [what, attempt, directive] of attempts) {
       test(`refuses ${what}`, async () => {

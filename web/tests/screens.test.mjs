@@ -3,10 +3,10 @@
 // whole to fill the screen and centred, before and after the screen turns or the
 // window changes size; and on touch screens, what a finger on the list does.
 
-import { after, before, describe, test } from 'node:test';
+import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { launchBrowser, openPage, pageAddress } from './support/browser.mjs';
+import { pageSession } from './support/browser.mjs';
 import { controls, readForm } from './support/rovalinform.mjs';
 
 // [screen, emulated device, what happens to it next, the viewport after that]
@@ -86,21 +86,10 @@ const gestures = [
 
 for (const [name, device, change, changedViewport] of screens) {
   describe(`on a ${name} (${device.viewport.width} × ${device.viewport.height})`, () => {
-    let browser;
-    let address;
-
-    before(async () => {
-      address = await pageAddress('http');
-      browser = await launchBrowser(device);
-    });
-
-    after(async () => {
-      await browser?.close();
-      await address?.close();
-    });
+    const session = pageSession('http', device);
 
     test(`the whole form fills the screen, and again ${change}`, async () => {
-      const { page, errors } = await openPage(browser.context, address.url);
+      const { page, errors } = await session.open();
       assertFilledAndWhole(await layout(page), 'at first');
       await page.setViewportSize(changedViewport);
       const changed = await layout(page);
@@ -112,7 +101,7 @@ for (const [name, device, change, changedViewport] of screens) {
 
     for (const [gesture, play, picks] of device.hasTouch ? gestures : []) {
       test(gesture, async () => {
-        const { page, errors } = await openPage(browser.context, address.url);
+        const { page, errors } = await session.open();
         await play(page);
         const pickCount = await page.evaluate(() => Module.pickCount());
         const form = await readForm(page);

@@ -4,6 +4,7 @@
 
 import { chromium } from 'playwright-core';
 import { mkdtemp, rm } from 'node:fs/promises';
+import { after, before } from 'node:test';
 import os from 'node:os';
 import path from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
@@ -58,6 +59,24 @@ export async function pageAddress(origin, directory = pageDirectory) {
     return { url: pathToFileURL(path.join(directory, 'index.html')).href, close: async () => {} };
   }
   return startStaticServer(directory);
+}
+
+// For the tests of one describe(): the page at origin and a browser launched with
+// options, started before the first test and closed after the last. open(query,
+// options) opens the page (its address followed by query) as openPage does.
+export function pageSession(origin, browserOptions) {
+  const session = {
+    open: (query = '', options = {}) => openPage(session.browser.context, session.address.url + query, options),
+  };
+  before(async () => {
+    session.address = await pageAddress(origin);
+    session.browser = await launchBrowser(browserOptions);
+  });
+  after(async () => {
+    await session.browser?.close();
+    await session.address?.close();
+  });
+  return session;
 }
 
 // Records, in the page, the moment the form first became visible.
