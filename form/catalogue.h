@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// A language's texts: what each of the program's texts (form/formtexts.h) reads in it.
-// The desktop program reads its catalogues with gettext (form/gettextcatalogue.h), the
-// page from the files its build makes of them; English, the language the texts are
-// written in, needs none.
+// The program's texts in one language. Every text is written in English
+// (form/formtexts.h); a Catalogue gives its translation. The desktop program reads its
+// catalogues with gettext (form/gettextcatalogue.h), the page from the files its build
+// makes of them (web/pagecatalogue.h); English itself needs no catalogue
+// (SourceTexts).
 
 #include <string>
 #include <string_view>

@@ -46,7 +46,7 @@ void FormHandlers::guarded(Work work)
 
 void FormHandlers::Form_Load()
 {
-    form.setCaption(FormTexts::caption(AppInfo::siteAddress, texts));
+    form.setCaption(FormTexts::windowTitle(AppInfo::siteAddress, texts));
     guarded([this] {
         fractions->seed(clockSeed());
         GameView::showNewGame(form, gameLogic.NewGame(), texts);
@@ -73,42 +73,29 @@ void FormHandlers::Command1_Click(int index)
     });
 }
 
-void FormHandlers::List1_Click()
-{
-    guarded([this] { pickSelected(); });
-}
-
 void FormHandlers::List1_MouseDown(const PickRule::Press &press)
 {
     if (const std::optional<int> row = PickRule::rowPickedBy(press))
-        pickRow(*row);
+        List1_Click(*row);
 }
 
 bool FormHandlers::List1_KeyDown(const PickRule::KeyPress &key)
 {
     const std::vector<std::string> items = GameView::itemTexts(gameLogic.state().offer);
     if (const std::optional<int> row = PickRule::rowPickedBy(key, items, form.list1ListIndex()))
-        pickRow(*row);
+        List1_Click(*row);
     return PickRule::belongsToList(key);
 }
 
-void FormHandlers::pickRow(int row)
+void FormHandlers::List1_Click(int row)
 {
-    // The pick reads the selection, so the item is selected first, as the player's
-    // list box would have done.
     guarded([this, row] {
-        if (row >= static_cast<int>(gameLogic.state().offer.size()))
+        const Offer &offer = gameLogic.state().offer;
+        if (row < 0 || row >= static_cast<int>(offer.size()))
             return;
+        // The item is selected as the player's list box would select it, and the pick
+        // takes the number on offer there.
         form.setList1ListIndex(row);
-        pickSelected();
+        GameView::showPick(form, gameLogic.pick(offer[static_cast<std::size_t>(row)]), texts);
     });
-}
-
-void FormHandlers::pickSelected()
-{
-    const int row = form.list1ListIndex();
-    const Offer &offer = gameLogic.state().offer;
-    if (row < 0 || row >= static_cast<int>(offer.size()))
-        return; // nothing is selected
-    GameView::showPick(form, gameLogic.pick(offer[static_cast<std::size_t>(row)]), texts);
 }

@@ -12,10 +12,11 @@
 //   a button is pressed     -> Command1_Click   0 "Провери": ShowSolution
 //                                               1 "Чисти": NewGame, empty Text1(0),
 //                                                 announce the new game
-//   a press on the list     -> List1_MouseDown  } a pick by the pick rule
-//   a key in the list       -> List1_KeyDown    } (form/pickrule.h): select the item,
-//                                               } then List1_Click
-//   List1_Click             -> the game's pick of the selected item's number
+//   a press on the list     -> List1_MouseDown  } the pick rule (form/pickrule.h)
+//   a key in the list       -> List1_KeyDown    } says which item, if any, is picked
+//                                               } -> List1_Click
+//   List1_Click(row)        -> select the item, and the game's pick of the number
+//                              the list offers there
 //
 // The game's own run-time errors reach the player through the surface, and the game
 // goes on. Any other exception is a programming error: the player gets the same kind
@@ -46,8 +47,6 @@ public:
 
     void Form_Load();
     void Command1_Click(int index);
-    // The player picked the selected item of List1.
-    void List1_Click();
     void List1_MouseDown(const PickRule::Press &press);
     // Returns whether the key was the list's (see PickRule::belongsToList), so the
     // front end keeps it from its toolkit.
@@ -56,8 +55,9 @@ public:
     [[nodiscard]] const Game &game() const noexcept { return gameLogic; }
 
 private:
-    void pickRow(int row);
-    void pickSelected();
+    // The player picked the item at row of List1: every pick, by a press or by a key,
+    // comes this way.
+    void List1_Click(int row);
     template<typename Work>
     void guarded(Work work);
 

@@ -14,7 +14,7 @@ std::string filled(std::string_view text, std::string_view value)
     return result;
 }
 
-std::string caption(std::string_view siteAddress, const Catalogue &texts)
+std::string windowTitle(std::string_view siteAddress, const Catalogue &texts)
 {
     std::string text(siteAddress);
     if (!text.empty())

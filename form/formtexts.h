@@ -139,9 +139,9 @@ inline constexpr std::string_view languages = translatable("Language");
 // text with its "%s" replaced by value.
 [[nodiscard]] std::string filled(std::string_view text, std::string_view value);
 
-// The form's caption: the site address the program is published at, if any, then the
-// program's name.
-[[nodiscard]] std::string caption(std::string_view siteAddress, const Catalogue &texts);
+// The form's caption, the window's title: the site address the program is published
+// at, if any, then the program's name.
+[[nodiscard]] std::string windowTitle(std::string_view siteAddress, const Catalogue &texts);
 
 // The message for an error: the error's own text, then what to do.
 [[nodiscard]] std::string errorMessage(std::string_view error, const Catalogue &texts);

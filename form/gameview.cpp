@@ -23,12 +23,12 @@ std::string_view errorText(RuntimeError::Kind kind)
     return FormTexts::unexpectedError;
 }
 
-// Reports the outcome's error, if any; true when there was none.
-bool whole(FormSurface &form, const std::optional<RuntimeError::Kind> &error, const Catalogue &texts)
+// Reports the outcome's error, if it has one; true when it did.
+bool reportedError(FormSurface &form, const std::optional<RuntimeError::Kind> &error, const Catalogue &texts)
 {
     if (error)
         form.reportRunTimeError(FormTexts::errorMessage(errorText(*error), texts));
-    return !error;
+    return error.has_value();
 }
 
 void showOffer(FormSurface &form, const Offer &offer)
@@ -99,7 +99,7 @@ bool showNewGame(FormSurface &form, const NewGameOutcome &outcome, const Catalog
         form.setText2(box, {});
     form.setText2Locked(false);
     showOffer(form, outcome.offer);
-    return whole(form, outcome.error, texts);
+    return !reportedError(form, outcome.error, texts);
 }
 
 bool showPick(FormSurface &form, const PickOutcome &outcome, const Catalogue &texts)
@@ -127,7 +127,7 @@ bool showPick(FormSurface &form, const PickOutcome &outcome, const Catalogue &te
     case Phase::Over:
         return true; // nothing changes, nothing to say
     }
-    if (!whole(form, outcome.error, texts))
+    if (reportedError(form, outcome.error, texts))
         return false;
     form.announce(phrase);
     return true;
@@ -140,7 +140,7 @@ bool showSolution(FormSurface &form, const Solution &solution, const Catalogue &
     std::string heading;
     appendLine(heading, texts.translate(FormTexts::solutionHeading));
     form.setText1(heading);
-    if (!whole(form, solution.error, texts))
+    if (reportedError(form, solution.error, texts))
         return false;
 
     form.setText1(transcript(solution, texts));

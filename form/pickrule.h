@@ -64,8 +64,8 @@ struct KeyPress
 // The item a press picks, if any.
 [[nodiscard]] std::optional<int> rowPickedBy(const Press &press);
 
-// The item a key picks in a list of items whose item selected is selected (-1 for
-// none), if any.
+// The item a key picks, if any, in a list showing items, of which the item at row
+// selected is selected (-1 when none is).
 [[nodiscard]] std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items,
                                              int selected);
 

@@ -139,7 +139,7 @@ void GameForm::buildControls()
         case ControlKind::TextBox: {
             auto *box = new QLineEdit(this);
             box->setReadOnly(true);
-            text2Box.at(static_cast<std::size_t>(arrayIndex(control))) = box;
+            text2Box.at(static_cast<std::size_t>(control.index)) = box;
             widget = box;
             break;
         }
@@ -157,8 +157,8 @@ void GameForm::buildControls()
             // Enter presses the focused button, like Space.
             button->setAutoDefault(true);
             connect(button, &QPushButton::clicked, this,
-                    [this, index = arrayIndex(control)] { handlers.Command1_Click(index); });
-            command1.at(static_cast<std::size_t>(arrayIndex(control))) = button;
+                    [this, index = control.index] { handlers.Command1_Click(index); });
+            command1.at(static_cast<std::size_t>(control.index)) = button;
             widget = button;
             break;
         }
@@ -170,7 +170,7 @@ void GameForm::buildControls()
         if (control.background && control.kind != ControlKind::Button)
             fillBackground(widget, colour(*control.background));
         if (auto *label = qobject_cast<QLabel *>(widget))
-            label1.at(static_cast<std::size_t>(arrayIndex(control))) = label;
+            label1.at(static_cast<std::size_t>(control.index)) = label;
         if (!control.labelledBy.empty()) {
             auto *label = findChild<QLabel *>(fromUtf8(control.labelledBy), Qt::FindDirectChildrenOnly);
             label->setBuddy(widget);

@@ -140,7 +140,7 @@ FormControls buildForm(val host, const Catalogue &texts)
     FormControls controls{host, {none, none, none, none, none}, {none, none, none}, none, none, {none, none}, none};
     for (const FormDesign::Control &control : FormDesign::controls) {
         val element = addControl(host, control, texts);
-        const auto index = static_cast<std::size_t>(FormDesign::arrayIndex(control));
+        const auto index = static_cast<std::size_t>(control.index);
         switch (control.kind) {
         case ControlKind::Title:
         case ControlKind::Label:

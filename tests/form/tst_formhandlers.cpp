@@ -192,7 +192,7 @@ void TestFormHandlers::loadingStartsTheFirstGame()
     LoadedForm loaded(std::move(source));
     const std::uint64_t after = clockSeed();
 
-    QCOMPARE(loaded.form.caption(), FormTexts::caption(AppInfo::siteAddress, *loaded.texts));
+    QCOMPARE(loaded.form.caption(), FormTexts::windowTitle(AppInfo::siteAddress, *loaded.texts));
     // Seeded once, from the clock.
     QCOMPARE(fractions.seeds().size(), 1U);
     QVERIFY(fractions.seeds().front() >= before && fractions.seeds().front() <= after);
@@ -218,7 +218,7 @@ void TestFormHandlers::captionNamesTheSite()
     QFETCH(QString, siteAddress);
     QFETCH(QString, before);
     const std::shared_ptr<const Catalogue> texts = testCatalogue();
-    QCOMPARE(QString::fromStdString(FormTexts::caption(siteAddress.toStdString(), *texts)),
+    QCOMPARE(QString::fromStdString(FormTexts::windowTitle(siteAddress.toStdString(), *texts)),
              before + QString::fromStdString(texts->translate(FormTexts::programName)));
 }
 
