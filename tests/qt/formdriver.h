@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "scenariotables.h"
+
 #include "qt/gameform.h"
 #include "qt/picklist.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -136,29 +139,13 @@ struct FormDriver
             return QApplication::focusWidget() == list;
         }
         if (input == u"key") {
-            QString name = step.value(1).toString();
-            Qt::KeyboardModifiers modifiers;
-            static const QHash<QString, Qt::KeyboardModifier> held{
-                {QStringLiteral("Ctrl+"), Qt::ControlModifier}, {QStringLiteral("Alt+"), Qt::AltModifier},
-                {QStringLiteral("Meta+"), Qt::MetaModifier}};
-            for (auto modifier = held.begin(); modifier != held.end(); ++modifier) {
-                if (name.startsWith(modifier.key())) {
-                    modifiers |= modifier.value();
-                    name.remove(0, modifier.key().size());
-                }
-            }
-            static const QHash<QString, Qt::Key> keys{
-                {QStringLiteral("Down"), Qt::Key_Down},         {QStringLiteral("Up"), Qt::Key_Up},
-                {QStringLiteral("Right"), Qt::Key_Right},       {QStringLiteral("Left"), Qt::Key_Left},
-                {QStringLiteral("Home"), Qt::Key_Home},         {QStringLiteral("End"), Qt::Key_End},
-                {QStringLiteral("PageDown"), Qt::Key_PageDown}, {QStringLiteral("PageUp"), Qt::Key_PageUp},
-                {QStringLiteral("Space"), Qt::Key_Space},       {QStringLiteral("Enter"), Qt::Key_Return}};
+            // The table names the key; Qt's name of it gives the key and what is held.
+            const QKeyCombination key = QKeySequence::fromString(qtKeyName(step.value(1).toString()))[0];
             QWidget *focus = QApplication::focusWidget();
-            if (keys.contains(name))
-                QTest::keyClick(focus, keys.value(name), modifiers);
-            else if (name.size() == 1)
-                QTest::keyClick(focus, name.at(0).toLatin1(), modifiers);
-            return focus != nullptr && (keys.contains(name) || name.size() == 1);
+            if (focus == nullptr || key.key() == Qt::Key_unknown)
+                return false;
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+            return true;
         }
         return false;
     }

@@ -6,7 +6,7 @@
 // many events can test: the focus never leaves the form's controls, the list's
 // selection never moves without a pick, the list always shows what the game offers,
 // and no error and no other window ever reaches the pupil. What each pick and button
-// shows is checked by the shared tables (tst_gameform, tst_pickrule) and the game's
+// shows is checked by the shared tables (tst_gameform and the page's tests) and the game's
 // own tests.
 //
 // ROVALIN_SESSION_SEED picks the session (a fixed one by default, so every run checks

@@ -1,30 +1,24 @@
 // SPDX-License-Identifier: MIT
-// Prints the form's control table (form/controltable.h) as JSON, with the rects in
-// pixels and the texts as written (in English, the catalogues' keys), and the form's
-// texts by their names in form/formtexts.h, for the page's tests to read.
+// Prints, as JSON, what the page's tests check the page against and cannot read from
+// a file of their own: the form's control table (form/controltable.h) with the rects
+// in pixels and the texts as written (in English, the catalogues' keys), the form's
+// texts by their names in form/formtexts.h, and the whole games of the scenario table
+// with what the form shows along each (tests/scenarios/expectedtexts.h), each text
+// still to be put into a language as [word, value].
+
+#include "expectedtexts.h"
 
 #include "form/controltable.h"
 #include "form/formtexts.h"
 
-#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include <iostream>
 #include <string>
-#include <string_view>
+
+using nlohmann::json;
 
 namespace {
-
-std::string quoted(std::string_view text)
-{
-    std::string json = "\"";
-    for (const char character : text) {
-        if (character == '"' || character == '\\')
-            json += '\\';
-        if (character == '\n')
-            json += "\\n";
-        else
-            json += character;
-    }
-    return json + '"';
-}
 
 const char *kindName(FormDesign::ControlKind kind)
 {
@@ -45,66 +39,76 @@ const char *kindName(FormDesign::ControlKind kind)
     return "";
 }
 
-std::string rgb(const FormDesign::Rgb &colour)
+json rgb(const FormDesign::Rgb &colour)
 {
-    return "\"rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", "
-        + std::to_string(colour.blue) + ")\"";
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", "
+        + std::to_string(colour.blue) + ")";
 }
 
-std::string rect(const FormDesign::Rect &twips)
+json pixels(const FormDesign::Rect &twips)
 {
-    const FormDesign::Rect pixels = FormDesign::toPixels(twips);
-    return "[" + std::to_string(pixels.left) + ", " + std::to_string(pixels.top) + ", "
-        + std::to_string(pixels.width) + ", " + std::to_string(pixels.height) + "]";
+    const FormDesign::Rect rect = FormDesign::toPixels(twips);
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+json shown(const ShownText &text)
+{
+    return {text.word, text.value};
+}
+
+json shown(const std::vector<ShownText> &texts)
+{
+    json list = json::array();
+    for (const ShownText &text : texts)
+        list.push_back(shown(text));
+    return list;
 }
 
 } // namespace
 
 int main()
 {
-    std::string json = "{\"form\": {\"rect\": " + rect(FormDesign::client)
-        + ", \"background\": " + rgb(FormDesign::formBackground)
-        + ", \"name\": " + quoted(FormTexts::programName)
-        + ", \"fontFamily\": " + quoted(FormDesign::fontFamily)
-        + ", \"fontMetricTwin\": " + quoted(FormDesign::fontMetricTwin)
-        + ", \"fontPointSize\": " + std::to_string(FormDesign::fontPointSize) + "},\n\"controls\": [";
-    const char *separator = "\n";
+    json table;
+    table["form"] = {{"rect", pixels(FormDesign::client)},
+                     {"background", rgb(FormDesign::formBackground)},
+                     {"name", FormTexts::programName},
+                     {"fontFamily", FormDesign::fontFamily},
+                     {"fontMetricTwin", FormDesign::fontMetricTwin},
+                     {"fontPointSize", FormDesign::fontPointSize}};
     for (const FormDesign::Control &control : FormDesign::controls) {
-        json += separator;
-        separator = ",\n";
-        json += "{\"name\": " + quoted(control.name) + ", \"kind\": \"" + kindName(control.kind) + "\", \"rect\": "
-            + rect(control.rect) + ", \"caption\": " + quoted(control.caption)
-            + ", \"accessibleName\": " + quoted(control.accessibleName)
-            + ", \"description\": " + quoted(control.description) + ", \"labelledBy\": " + quoted(control.labelledBy)
-            + ", \"tabIndex\": " + std::to_string(control.tabIndex)
-            + ", \"takesFocus\": " + (FormDesign::takesFocus(control.kind) ? "true" : "false")
-            + ", \"background\": " + (control.background ? rgb(*control.background) : "null") + "}";
+        table["controls"].push_back({{"name", control.name},
+                                     {"kind", kindName(control.kind)},
+                                     {"rect", pixels(control.rect)},
+                                     {"caption", control.caption},
+                                     {"accessibleName", control.accessibleName},
+                                     {"description", control.description},
+                                     {"labelledBy", control.labelledBy},
+                                     {"tabIndex", control.tabIndex},
+                                     {"takesFocus", FormDesign::takesFocus(control.kind)},
+                                     {"background", control.background ? rgb(*control.background) : json()}});
     }
-    json += "\n],\n\"texts\": {";
     namespace Texts = FormTexts;
-    const std::pair<const char *, std::string_view> texts[] = {
+    table["texts"] = {
         {"programName", Texts::programName},
         {"firstNumber", Texts::firstNumber},
         {"secondNumber", Texts::secondNumber},
-        {"rightGuess", Texts::rightGuess},
-        {"wrongGuess", Texts::wrongGuess},
-        {"solutionHeading", Texts::solutionHeading},
-        {"euclidHeading", Texts::euclidHeading},
-        {"divisor", Texts::divisor},
-        {"errorTitle", Texts::errorTitle},
         {"overflowError", Texts::overflowError},
         {"pressClear", Texts::pressClear},
-        {"remainder", Texts::Announcement::remainder},
         {"newGame", Texts::Announcement::newGame},
         {"languageName", Texts::languageName},
         {"languages", Texts::languages},
-        {"pageDescription", Texts::pageDescription},
     };
-    separator = "\n";
-    for (const auto &[name, text] : texts) {
-        json += separator + quoted(name) + ": " + quoted(text);
-        separator = ",\n";
+    for (const GameRow &game : gameTable()) {
+        table["games"].push_back({{"name", game.name},
+                                  {"hidden", game.hidden},
+                                  {"picks", game.picks},
+                                  {"remainders", game.remainders},
+                                  {"divisor", game.divisor},
+                                  {"secondList", Expected::secondList(game)},
+                                  {"transcript", shown(Expected::transcriptLines(game))},
+                                  {"verdict", shown(Expected::verdict(game))},
+                                  {"announcements", shown(Expected::announcements(game))}});
     }
-    std::puts((json + "}}").c_str());
+    std::cout << table.dump() << '\n';
     return 0;
 }

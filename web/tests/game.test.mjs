@@ -34,7 +34,7 @@ function freshGame(word, transcript) {
 for (const origin of origins) for (const [language, query] of languages) {
   describe(`games in ${language}, page opened over ${origin}`, () => {
     const word = wordsIn(language);
-    const shows = expected(language);
+    const showing = expected(language);
     const session = pageSession(origin);
     let page;
     let errors;
@@ -56,33 +56,35 @@ for (const origin of origins) for (const [language, query] of languages) {
 
     for (const game of games) {
       test(game.name, async () => {
+        const shows = showing(game);
+        const [firstRemainder, secondRemainder, divisor, verdict] = shows.announcements;
         await load([drawing(game.hidden), drawing(2)]);
         const shownAtStart = await textsShown(page);
         await pick(page, game.picks[0]);
         let form = await readForm(page);
         assert.deepEqual([form.firstNumber, form.boxes[0], form.selected], [String(game.picks[0]), String(game.remainders[0]), -1]);
-        assert.deepEqual(form.items, shows.secondList(game));
-        assert.equal(await announced(), shows.remainder(game.remainders[0]));
+        assert.deepEqual(form.items, shows.secondList);
+        assert.equal(await announced(), firstRemainder);
 
         await pick(page, game.picks[1]);
         form = await readForm(page);
         assert.deepEqual([form.secondNumber, form.boxes[1], form.selected], [String(game.picks[1]), String(game.remainders[1]), -1]);
         assert.deepEqual(form.items, numbers(1, 30));
-        assert.equal(await announced(), shows.remainder(game.remainders[1]));
+        assert.equal(await announced(), secondRemainder);
 
         // Enter presses the focused button, as Space does.
         await controls(page).check.focus();
         await page.keyboard.press('Enter');
         form = await readForm(page);
-        assert.deepEqual([form.transcript, form.transcriptTop], [shows.transcript(game), 0]);
+        assert.deepEqual([form.transcript, form.transcriptTop], [shows.transcript, 0]);
         assert.deepEqual([form.boxes[2], form.resultLocked], [String(game.divisor), true]);
-        assert.equal(await announced(), shows.divisor(game));
+        assert.equal(await announced(), divisor);
 
         await pick(page, game.picks[2]);
         form = await readForm(page);
-        assert.equal(form.boxes[2], shows.verdict(game));
+        assert.equal(form.boxes[2], shows.verdict);
         assert.equal(form.items[form.selected], String(game.picks[2]));
-        assert.equal(await announced(), shows.verdict(game));
+        assert.equal(await announced(), verdict);
 
         // The page's font has every character the game has shown: none is drawn by another.
         const shown = [...shownAtStart, ...await textsShown(page)].join('\n');

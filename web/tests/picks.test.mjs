@@ -5,12 +5,8 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pageSession } from './support/browser.mjs';
-import { controls, pick, readForm } from './support/rovalinform.mjs';
-import { pickScenarios } from './support/tables.mjs';
-
-// The table's key names as Playwright spells them.
-const keyNames = { Down: 'ArrowDown', Up: 'ArrowUp', Right: 'ArrowRight', Left: 'ArrowLeft', Ctrl: 'Control' };
-const playwrightKey = (name) => name.split('+').map((part) => keyNames[part] ?? part).join('+');
+import { controls, readForm } from './support/rovalinform.mjs';
+import { lists, pageKey, pickScenarios } from './support/tables.mjs';
 
 // The centre of the list's item showing text, scrolled into view.
 async function itemCentre(page, text) {
@@ -48,7 +44,7 @@ async function play(page, [input, first, second]) {
     case 'backtab':
       await form.boxes[0].focus();
       return page.keyboard.press('Shift+Tab');
-    case 'key': return page.keyboard.press(playwrightKey(first));
+    case 'key': return page.keyboard.press(pageKey(first));
     default: throw new Error(`unknown input ${input}`);
   }
 }
@@ -62,15 +58,14 @@ describe('what counts as a pick, page opened over http', () => {
       await page?.close();
       let errors;
       ({ page, errors } = await session.open());
-      let picksBefore = 0;
-      if (list === 'guessed') {
-        for (const number of [25, 52, 15]) await pick(page, number);
-        picksBefore = 3;
-      } else if (list === 'short') {
-        await controls(page).list.evaluate((element) => {
-          while (element.length > 2) element.remove(2);
-        });
+      const { before: setup, cutTo } = lists[list];
+      for (const step of setup) await play(page, step);
+      if (cutTo) {
+        await controls(page).list.evaluate((element, kept) => {
+          while (element.length > kept) element.remove(kept);
+        }, cutTo);
       }
+      const picksBefore = await page.evaluate(() => Module.pickCount());
       const before = await readForm(page);
 
       for (const step of input) await play(page, step);
@@ -83,13 +78,13 @@ describe('what counts as a pick, page opened over http', () => {
         assert.equal(selected, before.items[before.selected] ?? null);
         assert.equal(after.firstNumber, before.firstNumber);
       } else {
-        assert.equal(list === 'guessed' ? selected : after.firstNumber, list === 'guessed' ? picks.at(-1) : picks[0]);
+        assert.equal(picksBefore === 0 ? after.firstNumber : selected, picks.at(-1));
         // A pick that keeps the list shows the picked item.
         const inView = (element) => {
           const [outer, item] = [element, element.selectedOptions[0]].map((e) => e.getBoundingClientRect());
           return item.top >= outer.top && item.bottom <= outer.bottom;
         };
-        assert.ok(list !== 'guessed' || await controls(page).list.evaluate(inView), 'the picked item is in view');
+        assert.ok(picksBefore === 0 || await controls(page).list.evaluate(inView), 'the picked item is in view');
       }
       assert.deepEqual(errors, []);
     });

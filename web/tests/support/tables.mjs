@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The tables the page is checked against, shared with the window's tests: the form's
-// control table and texts (form/controltable.h, form/formtexts.h, printed by a program
-// built from them), the whole games and the pick scenarios of tests/scenarios/; the
-// catalogue of each of the page's languages as the page loads it; and the texts a game
-// row expects in a language, made from its numbers and that language's words.
+// control table and texts, and the whole games with what they show, printed by a
+// program built from the same C++ (web/tests/formtables.cpp); the pick scenarios of
+// tests/scenarios/; and the catalogue of each of the page's languages as the page
+// loads it.
 
 import { spawnSync } from 'node:child_process';
 import { readFileSync } from 'node:fs';
@@ -11,15 +11,17 @@ import path from 'node:path';
 
 import { pageDirectory, repositoryRoot } from './browser.mjs';
 
-function scenarioTable(name) {
-  return JSON.parse(readFileSync(path.join(repositoryRoot, 'tests', 'scenarios', name), 'utf8'));
-}
+// The pick scenarios (tests/scenarios/picks.json): the key names of the table, the
+// lists a row starts from, the rows.
+export const { keys, lists, scenarios: pickScenarios } =
+  JSON.parse(readFileSync(path.join(repositoryRoot, 'tests', 'scenarios', 'picks.json'), 'utf8'));
 
-export const { games } = scenarioTable('games.json');
-export const { scenarios: pickScenarios } = scenarioTable('picks.json');
+// A key of the pick table as the page's events name it: "Control+End" for "Ctrl+End".
+export const pageKey = (name) => name.split('+').map((part) => keys[part]?.page ?? part).join('+');
 
-// { form, controls, texts }: the form's size, colour and font; each control's row, its
-// rect in pixels and its texts as written; the form's texts by their names.
+// { form, controls, texts, games }: the form's size, colour and font; each control's
+// row, its rect in pixels and its texts as written; the form's texts by their names;
+// the whole games of tests/scenarios/games.json with what the form shows along each.
 function formTables() {
   const program = path.join(repositoryRoot, 'build', 'web', 'tests', 'formtables.cjs');
   const run = spawnSync(process.execPath, [program], { encoding: 'utf8' });
@@ -27,7 +29,7 @@ function formTables() {
   return JSON.parse(run.stdout);
 }
 
-export const { form: designedForm, controls: designedControls, texts: sourceTexts } = formTables();
+export const { form: designedForm, controls: designedControls, texts: sourceTexts, games } = formTables();
 
 // The script that sets a global to its value (languages.js, lang/LL.js), read as data.
 function scriptValue(file) {
@@ -45,40 +47,29 @@ export function translator(code, directory = pageDirectory) {
   return (text) => translations[text] ?? text;
 }
 
-export function numbers(first, last, keep = () => true) {
-  const all = Array.from({ length: last - first + 1 }, (unused, at) => first + at);
-  return all.filter(keep).map(String);
+export function numbers(first, last) {
+  return Array.from({ length: last - first + 1 }, (unused, at) => String(first + at));
 }
 
 // The fraction that draws a hidden number (2 to 21), for the page's rovalinTestFractions.
 export const drawing = (hidden) => (hidden - 2) / 100;
 
-// The form's words in a language, each by its name in form/formtexts.h, with "%s"
-// filled in where a value is given.
+// The form's words in a language, each by its name in form/formtexts.h.
 export function wordsIn(code) {
   const translate = translator(code);
-  return (name, value) => {
-    const text = translate(sourceTexts[name]);
-    return value === undefined ? text : text.replace('%s', value);
-  };
+  return (name) => translate(sourceTexts[name]);
 }
 
-// What the form shows and says along a game of the table, in a language.
+// What the form shows and says along a game of the table, in a language: the
+// table's texts, each a word of the form with its value or a line of numbers, put into
+// it. Text1(0) as a text area shows it, one line break between the lines.
 export function expected(code) {
-  const word = wordsIn(code);
-  const verdict = (game) => (game.verdict === 'right' ? word('rightGuess', game.hidden) : word('wrongGuess'));
-  return {
-    secondList: (game) => numbers(50, 99, (number) => !game.leftOut.includes(number)),
-    verdict,
-    // Text1(0) as a text area shows it, one line break between the lines.
-    transcript: (game) => [
-      word('solutionHeading'),
-      ...game.differences.map(([number, remainder, difference]) => `${number} - ${remainder} = ${difference}`),
-      word('euclidHeading'),
-      ...game.subtractions.map(([larger, smaller]) => `${larger} - ${smaller}`),
-      word('divisor', game.divisor),
-    ].join('\n'),
-    remainder: (remainder) => word('remainder', remainder),
-    divisor: (game) => word('divisor', game.divisor),
-  };
+  const translate = translator(code);
+  const inLanguage = ([word, value]) => (word ? translate(word).replace('%s', value) : value);
+  return (game) => ({
+    secondList: game.secondList,
+    transcript: game.transcript.map(inLanguage).join('\n'),
+    verdict: inLanguage(game.verdict),
+    announcements: game.announcements.map(inLanguage),
+  });
 }

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// What the form shows and says along a game of the table (gametable.h), written once
+// for the tests of every edition. A text is one of the form's words (form/formtexts.h)
+// or a line of numbers; ShownText keeps the two apart, so that each edition's tests
+// put it into a language with their own catalogue: the desktop's with gettext, the
+// page's with the files the page loads, reading it as JSON from web/tests/formtables.cpp.
+
+#include "gametable.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Catalogue;
+
+struct ShownText
+{
+    // One of the form's texts, translated and with its "%s" filled with value; empty
+    // for a line of numbers, shown as value in every language.
+    std::string_view word;
+    std::string value;
+};
+
+[[nodiscard]] std::string inLanguage(const ShownText &text, const Catalogue &texts);
+
+namespace Expected {
+
+// The list after the first pick: 50 to 99 less the multiples of the first number.
+[[nodiscard]] std::vector<std::string> secondList(const GameRow &game);
+// The result box after the guess.
+[[nodiscard]] ShownText verdict(const GameRow &game);
+// Text1(0) after "Check", line by line.
+[[nodiscard]] std::vector<ShownText> transcriptLines(const GameRow &game);
+// What a screen reader hears: both remainders, the divisor, the verdict.
+[[nodiscard]] std::vector<ShownText> announcements(const GameRow &game);
+
+// The same in the language of texts, Text1(0) with CR LF between its lines.
+[[nodiscard]] std::string verdict(const GameRow &game, const Catalogue &texts);
+[[nodiscard]] std::string transcript(const GameRow &game, const Catalogue &texts);
+[[nodiscard]] std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts);
+
+} // namespace Expected
