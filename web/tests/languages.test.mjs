@@ -19,7 +19,7 @@ import { pageLanguages, wordsIn } from './support/tables.mjs';
 const choices = [
   ['bg-BG', '', 'bg'],
   ['en-US', '', 'en'],
-  ['de-DE', '', 'bg'],
+  ['ja-JP', '', 'bg'],
   ['en-US', '?lang=bg', 'bg'],
   ['bg-BG', '?lang=en', 'en'],
   ['bg-BG', '?lang=xx', 'bg'],
