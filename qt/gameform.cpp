@@ -10,6 +10,7 @@
 #include "qt/language.h"
 #include "qt/picklist.h"
 #include "qt/programicon.h"
+#include "qt/scaledstyle.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -110,6 +111,10 @@ void GameForm::buildControls()
     connect(fullScreen, &QShortcut::activated, this,
             [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
+    // The style goes to the form's children once they are all made, so that it is
+    // deleted after them.
+    scaledStyle = new ScaledStyle;
+
     QFont font(designFontFamily(), FormDesign::fontPointSize, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     setFont(font);
@@ -180,7 +185,16 @@ void GameForm::buildControls()
         }
         if (FormDesign::takesFocus(control.kind))
             focusChain.emplace_back(control.tabIndex, widget);
+        // The list and the boxes, with their scroll bars; the buttons draw their own.
+        if (control.kind != ControlKind::Button && FormDesign::takesFocus(control.kind)) {
+            styledWidgets.push_back(widget);
+            for (QWidget *inside : widget->findChildren<QWidget *>())
+                styledWidgets.push_back(inside);
+        }
     }
+    for (QWidget *widget : styledWidgets)
+        widget->setStyle(scaledStyle);
+    scaledStyle->setParent(this);
     announcer = new Announcer(this);
     fitControls();
 
@@ -212,6 +226,12 @@ void GameForm::fitControls()
         setFont(scaled);
         for (ColourButton *button : command1)
             button->setScale(scale);
+        // The scroll bars and frames take their new widths from the style.
+        scaledStyle->setScale(scale);
+        for (QWidget *widget : styledWidgets) {
+            QEvent styleChanged(QEvent::StyleChange);
+            QCoreApplication::sendEvent(widget, &styleChanged);
+        }
     }
     for (const auto &[widget, place] : designedPlaces)
         widget->setGeometry(toQRect(FormDesign::placed(place, fit)));

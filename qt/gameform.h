@@ -21,6 +21,7 @@ class PickList;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class ScaledStyle;
 
 // The program's one window. It builds the form's controls from the control table
 // (form/controltable.h), offers them to the form's handlers as a FormSurface, and
@@ -87,6 +88,9 @@ private:
     PickList *list1 = nullptr;
     std::array<ColourButton *, 2> command1{};
     Announcer *announcer = nullptr;
+    // The style of the list, the boxes and their scroll bars, at the form's scale.
+    ScaledStyle *scaledStyle = nullptr;
+    std::vector<QWidget *> styledWidgets;
     // Each control with its place in the design.
     std::vector<std::pair<QWidget *, FormDesign::Rect>> designedPlaces;
     double scale = 1.0;

@@ -33,6 +33,7 @@ expect 0 "^Rovalin: a game" --help --language=en
 LANGUAGE=en expect 0 "^Rovalin: a game" --help
 LANGUAGE=en expect 0 "^Ровалин: игра" --help --language=bg
 LANGUAGE=en:bg LANG=C expect 0 "^Rovalin: a game" --help
+LANGUAGE= LC_ALL=en_GB.UTF-8 LC_MESSAGES=bg_BG.UTF-8 expect 0 "^Rovalin: a game" --help
 LANGUAGE= LC_ALL= LANG=ja_JP.UTF-8 expect 0 "^Ровалин: игра" --help
 LANGUAGE=xx expect 0 "^Ровалин: игра" --help
 expect 2 "See “rovalin --help”" --bogus --language=en

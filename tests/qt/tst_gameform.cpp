@@ -232,30 +232,37 @@ void TestGameForm::buttonsLook_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<bool>("pressed");
+    // The form at its designed size, or twice as large.
+    QTest::addColumn<int>("scale");
 
-    QTest::newRow("Check") << 0 << false;
-    QTest::newRow("Check, pressed") << 0 << true;
-    QTest::newRow("Clear") << 1 << false;
-    QTest::newRow("Clear, pressed") << 1 << true;
+    QTest::newRow("Check") << 0 << false << 1;
+    QTest::newRow("Check, pressed") << 0 << true << 1;
+    QTest::newRow("Clear") << 1 << false << 1;
+    QTest::newRow("Clear, pressed") << 1 << true << 1;
+    QTest::newRow("Check, twice as large") << 0 << false << 2;
+    QTest::newRow("Clear, pressed, twice as large") << 1 << true << 2;
 }
 
 void TestGameForm::buttonsLook()
 {
     QFETCH(int, index);
     QFETCH(bool, pressed);
+    QFETCH(int, scale);
     GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.resize(pixels(FormDesign::client).size() * scale);
     FormDriver driver(form);
     QPushButton *button = driver.buttons[index];
     const QColor background = button->palette().color(QPalette::Button);
     button->setDown(pressed);
     const QImage image = button->grab().toImage();
 
-    // A raised bevel is light at the top left and dark at the bottom right; pressed,
-    // the other way round.
-    const QColor topLeft = image.pixelColor(0, 0);
-    const QColor bottomRight = image.pixelColor(image.width() - 1, image.height() - 1);
+    // A raised bevel, two pixels at the designed size, is light at the top left and
+    // dark at the bottom right; pressed, the other way round.
+    const int bevel = 2 * scale;
+    const QColor topLeft = image.pixelColor(bevel - 1, bevel - 1);
+    const QColor bottomRight = image.pixelColor(image.width() - bevel, image.height() - bevel);
     QCOMPARE(topLeft.lightness() > background.lightness(), !pressed);
     QCOMPARE(bottomRight.lightness() < background.lightness(), !pressed);
     // The caption is black.
@@ -263,12 +270,12 @@ void TestGameForm::buttonsLook()
     const auto [first, last] = inkColumns(image, inside, 40);
     QVERIFY2(first < last, "no black caption");
 
-    // The keyboard focus shows as a dotted black rectangle, four pixels in.
-    const auto blackOnFocusLine = [button] {
+    // The keyboard focus shows as a dotted black rectangle, twice the bevel in.
+    const auto blackOnFocusLine = [button, bevel] {
         const QImage shown = button->grab().toImage();
         int black = 0;
-        for (int y = 6; y < shown.height() - 6; ++y)
-            black += shown.pixelColor(4, y) == QColor(Qt::black) ? 1 : 0;
+        for (int y = 3 * bevel; y < shown.height() - 3 * bevel; ++y)
+            black += shown.pixelColor(2 * bevel, y) == QColor(Qt::black) ? 1 : 0;
         return black;
     };
     QCOMPARE(blackOnFocusLine(), 0);

@@ -66,8 +66,10 @@ void TestScaling::formFillsTheWindow_data()
     QTest::newRow("wide: room left and right") << "resized" << QSize(1400, 500);
     QTest::newRow("tall: room above and below") << "resized" << QSize(500, 900);
     QTest::newRow("smaller than designed: kept at its size") << "resized" << QSize(300, 200);
+    QTest::newRow("an odd size at a fractional scale") << "resized" << QSize(577, 431);
     QTest::newRow("maximised") << "maximised" << QSize();
     QTest::newRow("full screen, by F11") << "F11" << QSize();
+    QTest::newRow("F11 again: back to the window") << "F11 twice" << QSize(461, 342);
 }
 
 void TestScaling::formFillsTheWindow()
@@ -85,12 +87,17 @@ void TestScaling::formFillsTheWindow()
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
         QTRY_VERIFY(form.isFullScreen());
+        if (how == u"F11 twice") {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
+            QTRY_VERIFY(!form.isFullScreen());
+        }
     }
-    QTRY_VERIFY(how == u"resized" || form.height() > 342);
+    const bool fillsTheScreen = how == u"maximised" || how == u"F11";
+    QTRY_VERIFY(fillsTheScreen ? form.height() > 342 : form.size() == size.expandedTo(QSize(461, 342)));
 
     const QRect screen = form.screen()->geometry();
     const double scale = std::max(1.0, std::min(form.width() / 461.0, form.height() / 342.0));
-    if (how != u"resized")
+    if (fillsTheScreen)
         QVERIFY2(342 * scale >= 0.9 * screen.height(), qPrintable(QString::number(scale)));
     const QPointF origin((form.width() - 461 * scale) / 2, (form.height() - 342 * scale) / 2);
     for (const FormDesign::Control &control : FormDesign::controls) {
@@ -98,16 +105,25 @@ void TestScaling::formFillsTheWindow()
         const QWidget *widget = form.findChild<QWidget *>(fromUtf8(control.name));
         const QRectF expected(origin + QPointF(designed.left, designed.top) * scale,
                               QSizeF(designed.width, designed.height) * scale);
+        // Each edge at the whole pixel nearest to where it belongs.
         const QRect actual = widget->geometry();
-        const bool within = std::abs(actual.left() - expected.left()) <= 1 && std::abs(actual.top() - expected.top()) <= 1
-                            && std::abs(actual.width() - expected.width()) <= 1
-                            && std::abs(actual.height() - expected.height()) <= 1;
+        const auto near = [](double edge, int at) { return std::abs(at - edge) <= 0.5; };
+        const bool within = near(expected.left(), actual.left()) && near(expected.top(), actual.top())
+                            && near(expected.left() + expected.width(), actual.left() + actual.width())
+                            && near(expected.top() + expected.height(), actual.top() + actual.height());
         QVERIFY2(within, qPrintable(QStringLiteral("%1 at %2,%3 %4x%5")
                                         .arg(widget->objectName()).arg(actual.x()).arg(actual.y())
                                         .arg(actual.width()).arg(actual.height())));
         // Drawn anew at the scale: its font has grown with it.
         QCOMPARE(widget->font().pointSizeF(), 12 * scale);
     }
+
+    // The scroll bars and the frames grow with the form too.
+    const QStyle *plain = QApplication::style();
+    const auto scaled = [plain, scale](QStyle::PixelMetric metric) { return qRound(plain->pixelMetric(metric) * scale); };
+    QCOMPARE(driver.list->verticalScrollBar()->width(), scaled(QStyle::PM_ScrollBarExtent));
+    QCOMPARE(driver.transcript->verticalScrollBar()->width(), scaled(QStyle::PM_ScrollBarExtent));
+    QCOMPARE(driver.transcript->frameWidth(), scaled(QStyle::PM_DefaultFrameWidth));
 
     // A screen reader finds each control where it now is.
     QAccessibleInterface *list = QAccessible::queryAccessibleInterface(driver.list);
