@@ -29,6 +29,8 @@ const firstListNumber = 20;
 const loadTimeoutMs = 60_000;
 // The service worker's copy is taken once no request has been open for this long.
 const quietMs = 500;
+// What the probe in the page writes on the console once the first pick is possible.
+const readySignal = 'rovalin-coldstart: first pick possible';
 const usage = 'usage: node bench/page-coldstart.mjs [--web-font] [paired loads, default 9] [page folder, default build/web/page]';
 
 // What every browser of the run is launched with, beyond web/tests/support/browser.mjs.
@@ -70,7 +72,7 @@ async function withoutLocalSerif(folder) {
 // it has ended; and the page's script has finished starting: every script element has
 // run, every fetch it started has been read, every WebAssembly it compiles is
 // instantiated. On the floor, which has no script, it is the moment the form is shown.
-function coldStartProbe({ listSize: wanted }) {
+function coldStartProbe({ listSize: wanted, readySignal }) {
   const now = () => performance.now();
   const addListener = EventTarget.prototype.addEventListener;
   const channel = new MessageChannel();
@@ -87,8 +89,7 @@ function coldStartProbe({ listSize: wanted }) {
 
   const probe = { marks: {}, loaded: [], wasm: [], fetches: [] };
   window.rovalinColdStart = probe;
-  let finish;
-  probe.done = new Promise((resolve) => { finish = resolve; });
+  const finish = () => console.debug(readySignal);
   const mark = (name, time = now()) => {
     if (!(name in probe.marks)) probe.marks[name] = time;
   };
@@ -434,14 +435,25 @@ async function withTimeout(promise, what) {
   }
 }
 
-// Opens url in a new tab of context and waits until the first pick is possible.
+// Opens url in a new tab of context and waits until the first pick is possible. The
+// probe says so on the console, so that nothing is evaluated in the page while it loads.
 async function timedLoad(context, url, what) {
   const page = await context.newPage();
   const errors = [];
-  page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
-  await page.addInitScript(coldStartProbe, { listSize });
+  let ready;
+  const readyOrBroken = new Promise((resolve, reject) => {
+    ready = resolve;
+    page.on('pageerror', (error) => {
+      errors.push(`page error: ${error.message}`);
+      reject(new Error(`${what}: ${errors.join('; ')}`));
+    });
+  });
+  page.on('console', (message) => {
+    if (message.text() === readySignal) ready();
+  });
+  await page.addInitScript(coldStartProbe, { listSize, readySignal });
   await page.goto(url, { waitUntil: 'commit' });
-  await withTimeout(page.evaluate(() => window.rovalinColdStart.done), what);
+  await withTimeout(readyOrBroken, what);
   // Collected once the requests have calmed down: the paint entries come late.
   const collect = async () => {
     if (errors.length) throw new Error(`${what}: ${errors.join('; ')}`);
