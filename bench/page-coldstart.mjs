@@ -335,9 +335,11 @@ function serialiseForm({ headHtml }) {
     if (attribute.name !== 'style') html.setAttribute(attribute.name, attribute.value);
   }
   moveStyle(document.documentElement, html, 'html');
-  // The head as the file has it (not as the script left it), without its scripts.
+  // The head as the file has it (not as the script left it), without its scripts and
+  // what is preloaded for them; a font or a stylesheet preloaded stays.
   const head = new DOMParser().parseFromString(`<!DOCTYPE html><html>${headHtml}</html>`, 'text/html').head;
-  for (const element of head.querySelectorAll('script, link[rel~="modulepreload"], link[rel~="preload"][as="script"]')) {
+  const forScripts = 'script, link[rel~="modulepreload"], link[rel~="preload"]:is([as="script"], [as="fetch"], [as="worker"])';
+  for (const element of head.querySelectorAll(forScripts)) {
     element.remove();
   }
   const stylesheets = [...head.querySelectorAll('link[rel~="stylesheet"]')].map((link) => link.getAttribute('href'));
@@ -665,6 +667,60 @@ function printBytes(label, bytes) {
   }
 }
 
+// The medians and ratios, where the time goes, and the bytes of one visit.
+async function printReport(results, loads, page, floor) {
+  const origins = Object.keys(results);
+  const figures = ['form shown', 'first pick possible'];
+  console.log('');
+  console.log(`cold first visit, median of ${loads} loads (ratio of the medians; median of the per-pair ratios, range in brackets):`);
+  for (const origin of origins) {
+    for (const figure of figures) {
+      const pageTimes = results[origin].page.map((visit) => visit.marks[figure]);
+      const floorTimes = results[origin].floor.map((visit) => visit.marks[figure]);
+      const ratios = pageTimes.map((time, index) => time / floorTimes[index]);
+      console.log(`  ${origin.padEnd(4)} ${figure.padEnd(20)} page ${formatMs(median(pageTimes)).padStart(7)} ms  `
+        + `floor ${formatMs(median(floorTimes)).padStart(7)} ms  `
+        + `page/floor ${(median(pageTimes) / median(floorTimes)).toFixed(2)}×; `
+        + `${median(ratios).toFixed(2)}× [${Math.min(...ratios).toFixed(2)}–${Math.max(...ratios).toFixed(2)}]`);
+    }
+  }
+  const warm = results.http.warm;
+  console.log(`warm, second visit in the same profile, page over http: form shown ${formatMs(median(warm.map((visit) => visit.marks['form shown'])))} ms, `
+    + `first pick possible ${formatMs(median(warm.map((visit) => visit.marks['first pick possible'])))} ms (median of ${warm.length})`);
+
+  console.log('');
+  console.log('where the time goes, median of each moment, ms from navigation start:');
+  for (const origin of origins) {
+    for (const name of ['page', 'floor']) {
+      const visits = results[origin][name];
+      const moments = new Set(visits.flatMap((visit) => Object.keys(visit.marks)));
+      const rows = [...moments].map((moment) => {
+        const times = visits.map((visit) => visit.marks[moment]).filter((time) => time !== undefined);
+        return [moment, median(times), times.length];
+      }).sort((a, b) => a[1] - b[1]);
+      console.log(`  ${name} over ${origin}:`);
+      for (const [moment, time, count] of rows) {
+        console.log(`    ${formatMs(time).padStart(7)}  ${moment}${count < visits.length ? ` (in ${count} of ${visits.length} loads)` : ''}`);
+      }
+      if (visits.some((visit) => visit.wasmMs > 0)) {
+        console.log(`    WebAssembly compiled and instantiated in ${formatMs(median(visits.map((visit) => visit.wasmMs)))} ms`);
+      }
+    }
+  }
+
+  console.log('');
+  console.log('bytes one cold visit loads (the first pair), each file with its size:');
+  for (const origin of origins) {
+    for (const target of [page, floor]) {
+      printBytes(`${target.name} over ${origin}`, await visitBytes(results[origin][target.name][0].requests, origin, target));
+    }
+  }
+  const warmBytes = await visitBytes(warm[0].requests, 'http', page);
+  console.log(`  page over http, second visit in the same profile: ${warmBytes.page} bytes in ${warmBytes.pageRequests} requests, `
+    + `${warmBytes.fromCopy} bytes of them from the service worker's copy, ${warmBytes.page - warmBytes.fromCopy} bytes over the network`
+    + `${warmBytes.serviceWorkerRequests ? `, and the service worker fetched ${warmBytes.serviceWorker} bytes` : ''}`);
+}
+
 async function main() {
   const given = process.argv.slice(2);
   const webFont = given.includes('--web-font');
@@ -682,7 +738,9 @@ async function main() {
 
   const cpu = /model name\s*:\s*(.*)/.exec(readFileSync('/proc/cpuinfo', 'utf8'))?.[1] ?? 'unknown CPU';
   console.log(`date: ${new Date().toISOString()}`);
-  console.log(`machine: ${os.availableParallelism()} cores, ${cpu}`);
+  // How busy the machine was, before and after: other work shows in the spread.
+  const loadAverage = () => os.loadavg().map((load) => load.toFixed(2)).join(' ');
+  console.log(`machine: ${os.availableParallelism()} cores, ${cpu}; load average ${loadAverage()}`);
   console.log(`page folder: ${folder}`);
   console.log(`${loads} paired loads per origin, each load in a browser with a fresh profile; times in ms from navigation start`);
 
@@ -725,55 +783,8 @@ async function main() {
       }
     }
 
-    const figures = ['form shown', 'first pick possible'];
-    console.log('');
-    console.log(`cold first visit, median of ${loads} loads (ratio of the medians; median of the per-pair ratios, range in brackets):`);
-    for (const origin of origins) {
-      for (const figure of figures) {
-        const pageTimes = results[origin].page.map((visit) => visit.marks[figure]);
-        const floorTimes = results[origin].floor.map((visit) => visit.marks[figure]);
-        const ratios = pageTimes.map((time, index) => time / floorTimes[index]);
-        console.log(`  ${origin.padEnd(4)} ${figure.padEnd(20)} page ${formatMs(median(pageTimes)).padStart(7)} ms  `
-          + `floor ${formatMs(median(floorTimes)).padStart(7)} ms  `
-          + `page/floor ${(median(pageTimes) / median(floorTimes)).toFixed(2)}×; `
-          + `${median(ratios).toFixed(2)}× [${Math.min(...ratios).toFixed(2)}–${Math.max(...ratios).toFixed(2)}]`);
-      }
-    }
-    const warm = results.http.warm;
-    console.log(`warm, second visit in the same profile, page over http: form shown ${formatMs(median(warm.map((visit) => visit.marks['form shown'])))} ms, `
-      + `first pick possible ${formatMs(median(warm.map((visit) => visit.marks['first pick possible'])))} ms (median of ${warm.length})`);
-
-    console.log('');
-    console.log('where the time goes, median of each moment, ms from navigation start:');
-    for (const origin of origins) {
-      for (const name of ['page', 'floor']) {
-        const visits = results[origin][name];
-        const moments = new Set(visits.flatMap((visit) => Object.keys(visit.marks)));
-        const rows = [...moments].map((moment) => {
-          const times = visits.map((visit) => visit.marks[moment]).filter((time) => time !== undefined);
-          return [moment, median(times), times.length];
-        }).sort((a, b) => a[1] - b[1]);
-        console.log(`  ${name} over ${origin}:`);
-        for (const [moment, time, count] of rows) {
-          console.log(`    ${formatMs(time).padStart(7)}  ${moment}${count < visits.length ? ` (in ${count} of ${visits.length} loads)` : ''}`);
-        }
-        if (visits.some((visit) => visit.wasmMs > 0)) {
-          console.log(`    WebAssembly compiled and instantiated in ${formatMs(median(visits.map((visit) => visit.wasmMs)))} ms`);
-        }
-      }
-    }
-
-    console.log('');
-    console.log('bytes one cold visit loads (the first pair), each file with its size:');
-    for (const origin of origins) {
-      for (const target of [page, floor]) {
-        printBytes(`${target.name} over ${origin}`, await visitBytes(results[origin][target.name][0].requests, origin, target));
-      }
-    }
-    const warmBytes = await visitBytes(warm[0].requests, 'http', page);
-    console.log(`  page over http, second visit in the same profile: ${warmBytes.page} bytes in ${warmBytes.pageRequests} requests, `
-      + `${warmBytes.fromCopy} bytes of them from the service worker's copy, ${warmBytes.page - warmBytes.fromCopy} bytes over the network`
-      + `${warmBytes.serviceWorkerRequests ? `, and the service worker fetched ${warmBytes.serviceWorker} bytes` : ''}`);
+    console.log(`load average after the loads: ${loadAverage()}`);
+    await printReport(results, loads, page, floor);
     return 0;
   } finally {
     for (const server of servers) await server.close();
