@@ -600,7 +600,7 @@ async function makeFloor(page, serverUrl, folder) {
     head = head.replace(/<\/head>$/, '<link rel="stylesheet" href="floor.css"></head>');
   }
   await writeFile(path.join(folder, 'index.html'), `${form.before}${head}\n${form.body}\n</html>\n`);
-  return { pageLayout: shown.layout, rules: form.css.split('\n').length, browserName };
+  return { pageLayout: shown.layout, rules: form.css ? form.css.split('\n').length : 0, browserName };
 }
 
 // What "first pick possible" stands for: a click on the list's first number, once the
@@ -762,8 +762,8 @@ async function main() {
     floor.urls.http = servers[1].url;
     floor.urls.file = pathToFileURL(path.join(floorFolder, 'index.html')).href;
     const worst = await checkFloor(floor, made.pageLayout);
-    console.log(`floor page: ${made.pageLayout.length} elements of the form as plain HTML, no script, `
-      + `${made.rules} style rules added to its stylesheet; laid out within ${worst.toFixed(1)} px of the page`);
+    console.log(`floor page: the form's ${made.pageLayout.length} elements as plain HTML, no script; `
+      + `style rules added to its stylesheet: ${made.rules}; laid out within ${worst.toFixed(1)} px of the page`);
 
     const origins = ['http', 'file'];
     const results = {};
