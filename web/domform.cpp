@@ -73,9 +73,13 @@ void DomForm::setList1ListIndex(int index)
 
 void DomForm::announce(std::string_view phrase)
 {
-    // Setting the text replaces the region's text node even for the same phrase twice
-    // ("Нова игра" after "Нова игра"), so a screen reader hears it again.
-    page.announcement.set("textContent", std::string(phrase));
+    // Each phrase comes in a paragraph of its own, which replaces the one before: a
+    // live region announces the elements added to it, even with the text it had,
+    // whereas the same text set again ("Остатък 0" after "Остатък 0", "Нова игра"
+    // after "Нова игра") is no change to Chromium, and Orca says nothing.
+    val paragraph = val::global("document").call<val>("createElement", std::string("p"));
+    paragraph.set("textContent", std::string(phrase));
+    page.announcement.call<void>("replaceChildren", paragraph);
 }
 
 void DomForm::reportRunTimeError(std::string_view message)
