@@ -2,14 +2,19 @@
 # Plays a game by keyboard on the real program while the Orca screen reader listens,
 # and expects Orca to speak what each step changed, though the focus never leaves the
 # list and the buttons: the remainder after each question, the verdict on the guess,
-# the divisor after "Check" and the new game after "Clear", in the language the
-# program speaks (Bulgarian unless another is given), as its catalogue words them.
+# the divisor after "Check" and the new game after each of two presses of "Clear", in
+# the language the program speaks (Bulgarian unless another is given), as its
+# catalogue words them.
+# Given PAGE, the folder of the browser page, the game is played on the page in
+# Chromium instead, on the hidden number 2: both remainders are 0, so that the second
+# announcement repeats the first, as the second "New game" does.
 # Orca writes every utterance to its debug file as a "SPEECH OUTPUT: '…'" line.
-# Usage: check-orca.sh BINARY [LANGUAGE]
+# Usage: check-orca.sh BINARY [LANGUAGE [PAGE]]
 # Exits 77 (skipped) when Orca cannot be kept apart from another Orca of this user.
 set -euo pipefail
 binary=$(realpath "$1")
 language=${2:-bg}
+page=${3:+$(realpath "$3")}
 
 # The namespace's first process (see below): runs the session, then gives whatever
 # is left in the namespace a few seconds to end before ending it. dbus-run-session
@@ -184,7 +189,24 @@ said() {
         sed 's/%s/[0-9]+/'
 }
 
-LANGUAGE=$language "$binary" >"$work/program.out" 2>&1 &
+if [ -n "$page" ]; then
+    # A copy of the page that draws its hidden numbers from a script of its own folder,
+    # which its policy allows, run before its own; untitled until the form sets its
+    # caption, so that the window is found once the form is there.
+    cp -r "$page" "$work/page"
+    echo 'rovalinTestFractions = [0];' >"$work/page/fractions.js"
+    sed -i -e 's|<title>.*</title>|<title></title>|' \
+        -e 's|<script src="rovalin.js"|<script src="fractions.js"></script>&|' "$work/page/index.html"
+    grep -q fractions.js "$work/page/index.html" ||
+        { echo "FAIL: index.html loads no rovalin.js to put the fractions before" >&2; exit 1; }
+    # Its profile and temporary files in the run's folder; without its sandbox, which
+    # Chromium will not run as root, and in the namespace the check runs as root.
+    TMPDIR=$work chromium --force-renderer-accessibility --no-sandbox --no-first-run \
+        --user-data-dir="$work/chromium" --disable-features=Translate \
+        --app="file://$work/page/index.html?lang=$language" >"$work/program.out" 2>&1 &
+else
+    LANGUAGE=$language "$binary" >"$work/program.out" 2>&1 &
+fi
 pids+=($!)
 # Bounded waits, so that a program that never shows its window fails the check
 # with its output, and the session still ends in order.
@@ -194,6 +216,13 @@ window=$(timeout 30 xdotool search --sync --name "^$(said Rovalin)\$" | head -n 
     exit 1
 }
 timeout 10 xdotool windowfocus --sync "$window"
+# Orca reads a page through once it has loaded; the game starts once Orca has had
+# nothing to log for a second, so that all it says comes from the game.
+for _ in $(seq 1 30); do
+    size=$(stat -c %s "$speech")
+    sleep 1
+    [ "$size" != "$(stat -c %s "$speech")" ] || break
+done
 
 press() { xdotool key --delay 100 "$@"; }
 # Down picks the first number of each list: 20, then 50 (never a multiple of 20),
@@ -212,4 +241,6 @@ while [ "$second" -ne 0 ]; do set -- "$second" $((first % second)); first=$1 sec
 [ "$number" -eq "$first" ] || { echo "FAIL: the divisor said is $number, not $first" >&2; exit 1; }
 press Tab space
 hear "$(said 'New game')" "the new game"
+press space
+hear "$(said 'New game')" "the new game again"
 echo "Orca heard every step of the game, in $language"
