@@ -17,6 +17,8 @@
 // Texts are UTF-8; line breaks inside them are CR LF, which a front end shows as
 // form/showntext.h says. The interface uses the standard library only.
 
+#include <span>
+#include <string>
 #include <string_view>
 
 class FormSurface
@@ -40,10 +42,10 @@ public:
     // Text1(0).Text, the multi-line transcript box.
     virtual void setText1(std::string_view text) = 0;
 
-    // List1: Clear leaves nothing selected; AddItem appends. Neither, nor writing -1
-    // to the selection, counts as the user's pick.
-    virtual void list1Clear() = 0;
-    virtual void list1AddItem(std::string_view text) = 0;
+    // List1 shows items, in order, and nothing is selected: Clear, then AddItem of each
+    // item, in one call. Neither this nor writing -1 to the selection counts as the
+    // user's pick.
+    virtual void setList1Items(std::span<const std::string> items) = 0;
     // ListIndex: the selected item, -1 when none is selected.
     [[nodiscard]] virtual int list1ListIndex() const = 0;
     virtual void setList1ListIndex(int index) = 0;

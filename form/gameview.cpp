@@ -33,10 +33,7 @@ bool reportedError(FormSurface &form, const std::optional<RuntimeError::Kind> &e
 
 void showOffer(FormSurface &form, const Offer &offer)
 {
-    form.list1Clear();
-    for (const std::string &item : itemTexts(offer))
-        form.list1AddItem(item);
-    form.setList1ListIndex(-1);
+    form.setList1Items(itemTexts(offer));
 }
 
 void appendLine(std::string &text, std::string_view line)

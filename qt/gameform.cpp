@@ -262,14 +262,14 @@ void GameForm::setText1(std::string_view text)
     text1Box->setPlainText(onScreen(text));
 }
 
-void GameForm::list1Clear()
+void GameForm::setList1Items(std::span<const std::string> items)
 {
+    QStringList shown;
+    shown.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string &item : items)
+        shown.append(fromUtf8(item));
     list1->clear();
-}
-
-void GameForm::list1AddItem(std::string_view text)
-{
-    list1->addItem(fromUtf8(text));
+    list1->addItems(shown);
 }
 
 int GameForm::list1ListIndex() const

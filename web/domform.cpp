@@ -39,16 +39,14 @@ void DomForm::setText1(std::string_view text)
     showFromTheTop(page.text1, text);
 }
 
-void DomForm::list1Clear()
+void DomForm::setList1Items(std::span<const std::string> items)
 {
     page.list1.set("textContent", std::string());
-}
-
-void DomForm::list1AddItem(std::string_view text)
-{
-    val option = val::global("document").call<val>("createElement", std::string("option"));
-    option.set("textContent", std::string(text));
-    page.list1.call<void>("append", option);
+    for (const std::string &text : items) {
+        val option = val::global("document").call<val>("createElement", std::string("option"));
+        option.set("textContent", text);
+        page.list1.call<void>("append", option);
+    }
 }
 
 int DomForm::list1ListIndex() const

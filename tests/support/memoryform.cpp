@@ -33,16 +33,10 @@ void MemoryForm::setText1(std::string_view text)
     ++writes;
 }
 
-void MemoryForm::list1Clear()
+void MemoryForm::setList1Items(std::span<const std::string> items)
 {
-    listItems.clear();
+    listItems.assign(items.begin(), items.end());
     selected = -1;
-    ++writes;
-}
-
-void MemoryForm::list1AddItem(std::string_view text)
-{
-    listItems.emplace_back(text);
     ++writes;
 }
 

@@ -17,8 +17,7 @@ public:
     void setText2(int index, std::string_view text) override;
     void setText2Locked(bool locked) override;
     void setText1(std::string_view text) override;
-    void list1Clear() override;
-    void list1AddItem(std::string_view text) override;
+    void setList1Items(std::span<const std::string> items) override;
     [[nodiscard]] int list1ListIndex() const override { return selected; }
     void setList1ListIndex(int index) override;
     void announce(std::string_view phrase) override;
