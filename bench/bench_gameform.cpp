@@ -85,12 +85,12 @@ void BenchGameForm::initTestCase()
 void BenchGameForm::init()
 {
     const float hidden = FixedFractions::drawing(longest.game.hiddenNumber);
-    form = std::make_unique<GameForm>(std::make_unique<FixedFractions>(std::deque<float>{hidden}));
+    form = std::make_unique<GameForm>(std::make_unique<FixedFractions>(std::vector<float>{hidden}));
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     driver = std::make_unique<FormDriver>(*form);
     QVERIFY(driver->complete());
-    fractions = std::make_unique<FixedFractions>(std::deque<float>{hidden});
+    fractions = std::make_unique<FixedFractions>(std::vector<float>{hidden});
     game = std::make_unique<Game>(*fractions);
 }
 

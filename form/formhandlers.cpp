@@ -7,28 +7,17 @@
 #include "form/formtexts.h"
 #include "form/gameview.h"
 
-#include <cstdio>
 #include <exception>
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace {
-
-void logToStandardError(std::string_view what)
-{
-    const std::string line = "rovalin: programming error: " + std::string(what) + '\n';
-    std::fputs(line.c_str(), stderr);
-}
-
-} // namespace
-
-FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, std::unique_ptr<FractionSource> source,
-                           ErrorLog log)
+FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, ErrorLog log,
+                           std::unique_ptr<FractionSource> source)
     : form(surface)
     , texts(catalogue)
     , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
-    , logError(log ? std::move(log) : ErrorLog(logToStandardError))
+    , logError(std::move(log))
     , gameLogic(*fractions)
 {
 }
@@ -36,12 +25,16 @@ FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, std
 template<typename Work>
 void FormHandlers::guarded(Work work)
 {
+#if __cpp_exceptions
     try {
         work();
     } catch (const std::exception &error) {
         logError(error.what());
         form.reportRunTimeError(FormTexts::errorMessage(FormTexts::unexpectedError, texts));
     }
+#else
+    work();
+#endif
 }
 
 void FormHandlers::Form_Load()

@@ -18,10 +18,11 @@
 //   List1_Click(row)        -> select the item, and the game's pick of the number
 //                              the list offers there
 //
-// The game's own run-time errors reach the player through the surface, and the game
-// goes on. Any other exception is a programming error: the player gets the same kind
-// of message and a working program, and the error is logged, so that it cannot hide
-// behind the player's message (the test suites fail on such a log line).
+// The game's own run-time errors are values of its outcomes; they reach the player
+// through the surface, and the game goes on. An exception is a programming error: the
+// player gets the same kind of message and a working program, and the error is
+// logged, so that it cannot hide behind the player's message (the test suites fail on
+// such a log line). The page is built without exceptions, and has none to catch.
 
 #include "form/pickrule.h"
 #include "game/fractionsource.h"
@@ -37,13 +38,13 @@ class FormSurface;
 class FormHandlers
 {
 public:
-    // Where programming errors are logged; standard error unless one is given.
+    // Where programming errors are logged, by the front end's means.
     using ErrorLog = std::function<void(std::string_view what)>;
 
-    // The handlers write to surface in the language of catalogue. Without a fraction
-    // source the game draws from a clock-seeded one.
-    FormHandlers(FormSurface &surface, const Catalogue &catalogue, std::unique_ptr<FractionSource> source = {},
-                 ErrorLog log = {});
+    // The handlers write to surface in the language of catalogue and log programming
+    // errors to log. Without a fraction source the game draws from a clock-seeded one.
+    FormHandlers(FormSurface &surface, const Catalogue &catalogue, ErrorLog log,
+                 std::unique_ptr<FractionSource> source = {});
 
     void Form_Load();
     void Command1_Click(int index);

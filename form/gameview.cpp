@@ -12,19 +12,19 @@ namespace GameView {
 
 namespace {
 
-std::string_view errorText(RuntimeError::Kind kind)
+std::string_view errorText(RuntimeError kind)
 {
     switch (kind) {
-    case RuntimeError::Kind::Overflow:
+    case RuntimeError::Overflow:
         return FormTexts::overflowError;
-    case RuntimeError::Kind::DivisionByZero:
+    case RuntimeError::DivisionByZero:
         return FormTexts::divisionByZeroError;
     }
     return FormTexts::unexpectedError;
 }
 
 // Reports the outcome's error, if it has one; true when it did.
-bool reportedError(FormSurface &form, const std::optional<RuntimeError::Kind> &error, const Catalogue &texts)
+bool reportedError(FormSurface &form, const std::optional<RuntimeError> &error, const Catalogue &texts)
 {
     if (error)
         form.reportRunTimeError(FormTexts::errorMessage(errorText(*error), texts));
@@ -36,6 +36,12 @@ void showOffer(FormSurface &form, const Offer &offer)
     form.setList1Items(itemTexts(offer));
 }
 
+// A number the game worked out in floating point, as whole as every number it shows.
+std::string wholeText(double value)
+{
+    return decimalText(static_cast<std::int64_t>(value));
+}
+
 void appendLine(std::string &text, std::string_view line)
 {
     text += line;
@@ -44,25 +50,25 @@ void appendLine(std::string &text, std::string_view line)
 
 std::string subtraction(double larger, double smaller)
 {
-    return decimalText(larger) + std::string(FormTexts::minus) + decimalText(smaller);
+    return wholeText(larger) + std::string(FormTexts::minus) + wholeText(smaller);
 }
 
 std::string differenceLine(const Difference &difference)
 {
     return subtraction(difference.number, difference.remainder) + std::string(FormTexts::equals)
-        + decimalText(difference.difference);
+        + wholeText(difference.difference);
 }
 
 std::string verdictText(const PickOutcome &outcome, const Catalogue &texts)
 {
     if (outcome.verdict == Verdict::Right)
-        return FormTexts::filled(texts.translate(FormTexts::rightGuess), decimalText(outcome.number));
+        return FormTexts::filled(texts.translate(FormTexts::rightGuess), wholeText(outcome.number));
     return texts.translate(FormTexts::wrongGuess);
 }
 
 std::string divisorText(double divisor, const Catalogue &texts)
 {
-    return FormTexts::filled(texts.translate(FormTexts::divisor), decimalText(divisor));
+    return FormTexts::filled(texts.translate(FormTexts::divisor), wholeText(divisor));
 }
 
 } // namespace
@@ -107,7 +113,7 @@ bool showPick(FormSurface &form, const PickOutcome &outcome, const Catalogue &te
     case Phase::SecondQuestion: {
         // The first question fills the first row, the second the second.
         const int row = outcome.phase == Phase::FirstQuestion ? 1 : 2;
-        form.setLabel1Caption(row, decimalText(outcome.number));
+        form.setLabel1Caption(row, wholeText(outcome.number));
         if (outcome.remainder) {
             const std::string remainder = decimalText(*outcome.remainder);
             form.setText2(row - 1, remainder);
@@ -141,7 +147,7 @@ bool showSolution(FormSurface &form, const Solution &solution, const Catalogue &
         return false;
 
     form.setText1(transcript(solution, texts));
-    form.setText2(2, decimalText(solution.divisor));
+    form.setText2(2, wholeText(solution.divisor));
     form.setText2Locked(true);
     form.announce(divisorText(solution.divisor, texts));
     return true;

@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "game/arithmetic.h"
 
-#include "game/runtimeerror.h"
-
 #include <cmath>
 #include <limits>
 
 namespace {
 
 template<typename Integer>
-Integer roundInto(double value)
+Checked<Integer> roundInto(double value) noexcept
 {
     const double rounded = roundHalfEven(value);
     // NaN fails both comparisons and so counts as out of range too.
     if (!(rounded >= static_cast<double>(std::numeric_limits<Integer>::min())
           && rounded <= static_cast<double>(std::numeric_limits<Integer>::max()))) {
-        throw RuntimeError(RuntimeError::Kind::Overflow);
+        return RuntimeError::Overflow;
     }
     return static_cast<Integer>(rounded);
 }
@@ -29,23 +27,25 @@ double roundHalfEven(double value) noexcept
     return std::nearbyint(value);
 }
 
-std::int16_t toInt16(double value)
+Checked<std::int16_t> toInt16(double value) noexcept
 {
     return roundInto<std::int16_t>(value);
 }
 
-std::int32_t toInt32(double value)
+Checked<std::int32_t> toInt32(double value) noexcept
 {
     return roundInto<std::int32_t>(value);
 }
 
-std::int32_t mod(double dividend, double divisor)
+Checked<std::int32_t> mod(double dividend, double divisor) noexcept
 {
-    const std::int64_t left = toInt32(dividend);
-    const std::int64_t right = toInt32(divisor);
-    if (right == 0)
-        throw RuntimeError(RuntimeError::Kind::DivisionByZero);
+    const Checked<std::int32_t> left = toInt32(dividend);
+    const Checked<std::int32_t> right = toInt32(divisor);
+    if (const auto error = left.error() ? left.error() : right.error())
+        return *error;
+    if (*right == 0)
+        return RuntimeError::DivisionByZero;
     // Computed in 64 bits so that the minimum 32-bit value divided by -1 cannot trap;
     // C++ gives the remainder the sign of the dividend, as the game expects.
-    return static_cast<std::int32_t>(left % right);
+    return static_cast<std::int32_t>(std::int64_t{*left} % std::int64_t{*right});
 }

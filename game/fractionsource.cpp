@@ -6,20 +6,22 @@
 
 void UniformFractionSource::seed(std::uint64_t value)
 {
-    std::seed_seq sequence{static_cast<std::uint32_t>(value),
-                           static_cast<std::uint32_t>(value >> 32U)};
-    engine.seed(sequence);
+    state = value;
 }
 
 float UniformFractionSource::nextFraction()
 {
-    constexpr unsigned dropped = 32U - 24U;
+    state += 0x9E3779B97F4A7C15U;
+    std::uint64_t mixed = state;
+    mixed = (mixed ^ (mixed >> 30U)) * 0xBF58476D1CE4E5B9U;
+    mixed = (mixed ^ (mixed >> 27U)) * 0x94D049BB133111EBU;
+    mixed ^= mixed >> 31U;
+    constexpr unsigned dropped = 64U - 24U;
     constexpr float step = 0x1p-24F;
-    const auto top24 = static_cast<std::uint32_t>(engine() >> dropped);
-    return static_cast<float>(top24) * step;
+    return static_cast<float>(mixed >> dropped) * step;
 }
 
-FixedFractions::FixedFractions(std::deque<float> fractions)
+FixedFractions::FixedFractions(std::vector<float> fractions)
     : queue(std::move(fractions))
 {
 }
@@ -38,10 +40,8 @@ void FixedFractions::seed(std::uint64_t value)
 
 float FixedFractions::nextFraction()
 {
-    if (!queue.empty()) {
-        last = queue.front();
-        queue.pop_front();
-    }
+    if (next < queue.size())
+        last = queue[next++];
     return last;
 }
 

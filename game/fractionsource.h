@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <deque>
-#include <random>
 #include <vector>
 
 // Where the game's random fractions come from. The front end seeds it once per run
@@ -23,9 +22,10 @@ protected:
     FractionSource &operator=(const FractionSource &) = default;
 };
 
-// Uniform fractions from a Mersenne Twister. Each fraction is a multiple of 2^-24,
-// which a float holds exactly, so it can never round up to 1 (as
-// std::generate_canonical<float> may).
+// Uniform fractions from SplitMix64, a small generator of 64-bit numbers that passes
+// the usual statistical tests and whose every seed, the clock's included, starts a
+// good sequence. Each fraction is a multiple of 2^-24, which a float holds exactly, so
+// it can never round up to 1 (as std::generate_canonical<float> may).
 class UniformFractionSource final : public FractionSource
 {
 public:
@@ -33,7 +33,7 @@ public:
     [[nodiscard]] float nextFraction() override;
 
 private:
-    std::mt19937 engine;
+    std::uint64_t state = 0;
 };
 
 // Fractions given in advance, handed out in order; the last one repeats. The tests
@@ -42,7 +42,7 @@ private:
 class FixedFractions final : public FractionSource
 {
 public:
-    explicit FixedFractions(std::deque<float> fractions);
+    explicit FixedFractions(std::vector<float> fractions);
 
     // The fraction that draws hiddenNumber (2 to 21).
     [[nodiscard]] static float drawing(int hiddenNumber);
@@ -55,7 +55,8 @@ public:
     [[nodiscard]] const std::vector<std::uint64_t> &seeds() const noexcept { return seedsGiven; }
 
 private:
-    std::deque<float> queue;
+    std::vector<float> queue;
+    std::size_t next = 0;
     float last = 0.0F;
     std::vector<std::uint64_t> seedsGiven;
 };

@@ -54,7 +54,7 @@ struct GameState
 struct NewGameOutcome
 {
     Offer offer;
-    std::optional<RuntimeError::Kind> error;
+    std::optional<RuntimeError> error;
 };
 
 enum class Verdict { Right, Wrong };
@@ -68,7 +68,7 @@ struct PickOutcome
     std::optional<std::int32_t> remainder;
     std::optional<Offer> offer;
     std::optional<Verdict> verdict;
-    std::optional<RuntimeError::Kind> error;
+    std::optional<RuntimeError> error;
 };
 
 // A number less its remainder: number - remainder = difference.
@@ -95,7 +95,7 @@ struct Solution
     std::vector<Subtraction> subtractions;
     double divisor = 0.0;
     // The steps above hold what was worked out before the error struck.
-    std::optional<RuntimeError::Kind> error;
+    std::optional<RuntimeError> error;
 };
 
 class Game

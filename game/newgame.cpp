@@ -36,10 +36,9 @@ NewGameOutcome Game::NewGame()
     gameState.pickCount = 0;
 
     // The draw comes last: the form is already reset if it fails.
-    try {
-        gameState.hiddenNumber = hiddenNumberFor(fractions.nextFraction());
-    } catch (const RuntimeError &error) {
-        outcome.error = error.kind();
-    }
+    const Checked<std::int32_t> hidden = hiddenNumberFor(fractions.nextFraction());
+    outcome.error = hidden.error();
+    if (!outcome.error)
+        gameState.hiddenNumber = *hidden;
     return outcome;
 }

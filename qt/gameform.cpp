@@ -23,6 +23,8 @@
 #include <QShortcut>
 
 #include <algorithm>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -63,6 +65,12 @@ void fillBackground(QWidget *widget, const QColor &background)
     widget->setAutoFillBackground(true);
 }
 
+void logToStandardError(std::string_view what)
+{
+    const std::string line = "rovalin: programming error: " + std::string(what) + '\n';
+    std::fputs(line.c_str(), stderr);
+}
+
 // Times New Roman where it is installed; elsewhere its metric-compatible twin, named
 // directly, since having fontconfig find a substitute costs a tenth of start-up.
 QString designFontFamily()
@@ -81,7 +89,7 @@ GameForm::GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const
                           | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
     , texts(catalogue ? std::move(catalogue) : std::make_shared<GettextCatalogue>(catalogueFolder()))
-    , handlers(*this, *texts, std::move(source), std::move(log))
+    , handlers(*this, *texts, log ? std::move(log) : FormHandlers::ErrorLog(logToStandardError), std::move(source))
     , reportError([this](const QString &message) {
         QMessageBox::critical(this, translated(FormTexts::errorTitle, *texts), message);
     })

@@ -26,7 +26,7 @@ Offer offered(int first, int last)
 // A game whose draws give the hidden numbers listed, in turn; the first game started.
 struct StartedGame
 {
-    explicit StartedGame(std::deque<float> draws)
+    explicit StartedGame(std::vector<float> draws)
         : fractions(std::move(draws))
         , game(fractions)
     {
@@ -38,7 +38,7 @@ struct StartedGame
     NewGameOutcome outcome;
 };
 
-std::deque<float> drawing(int hidden)
+std::vector<float> drawing(int hidden)
 {
     return {FixedFractions::drawing(hidden)};
 }
@@ -171,27 +171,27 @@ void TestGame::countingPicksNeverFails()
 void TestGame::runTimeErrorsStrikeWhereTheyDid_data()
 {
     QTest::addColumn<QList<double>>("picks");
-    QTest::addColumn<RuntimeError::Kind>("error");
+    QTest::addColumn<RuntimeError>("error");
     QTest::addColumn<std::optional<std::int32_t>>("remainder");
     QTest::addColumn<std::optional<Offer>>("offer");
     QTest::addColumn<int>("pickCount");
 
     // No list offers such numbers: only a caller of the engine can pick them.
     QTest::newRow("a first number beyond 32 bits: no remainder")
-        << QList<double>{1e10} << RuntimeError::Kind::Overflow << std::optional<std::int32_t>{}
+        << QList<double>{1e10} << RuntimeError::Overflow << std::optional<std::int32_t>{}
         << std::optional<Offer>{} << 0;
     QTest::newRow("a first number that rounds to 0: no second list")
-        << QList<double>{0.3} << RuntimeError::Kind::DivisionByZero << std::optional<std::int32_t>{0}
+        << QList<double>{0.3} << RuntimeError::DivisionByZero << std::optional<std::int32_t>{0}
         << std::optional<Offer>{Offer{}} << 0;
     QTest::newRow("a second number beyond 16 bits: its remainder, no third list")
-        << QList<double>{25, 40000} << RuntimeError::Kind::Overflow << std::optional<std::int32_t>{2}
+        << QList<double>{25, 40000} << RuntimeError::Overflow << std::optional<std::int32_t>{2}
         << std::optional<Offer>{} << 1;
 }
 
 void TestGame::runTimeErrorsStrikeWhereTheyDid()
 {
     QFETCH(QList<double>, picks);
-    QFETCH(RuntimeError::Kind, error);
+    QFETCH(RuntimeError, error);
     QFETCH(std::optional<std::int32_t>, remainder);
     QFETCH(std::optional<Offer>, offer);
     QFETCH(int, pickCount);
@@ -217,7 +217,7 @@ void TestGame::runTimeErrorsStrikeWhereTheyDid()
     // the same.
     started.fractions.push(std::nanf(""));
     const NewGameOutcome next = engine.NewGame();
-    QCOMPARE(next.error, RuntimeError::Kind::Overflow);
+    QCOMPARE(next.error, RuntimeError::Overflow);
     QCOMPARE(next.offer, offered(20, 49));
     QCOMPARE(engine.state().hiddenNumber, 7);
 }

@@ -42,7 +42,7 @@ void TestHiddenNumber::drawsFromFraction()
 {
     QFETCH(float, fraction);
     QFETCH(int, hidden);
-    QCOMPARE(hiddenNumberFor(fraction), hidden);
+    QCOMPARE(*hiddenNumberFor(fraction), hidden);
 }
 
 void TestHiddenNumber::everyValueWithItsShare()
@@ -53,7 +53,7 @@ void TestHiddenNumber::everyValueWithItsShare()
     std::array<int, 22> counts{};
     for (int step = 0; step < steps; ++step) {
         const float fraction = static_cast<float>(step) / static_cast<float>(steps);
-        const int hidden = hiddenNumberFor(fraction);
+        const int hidden = *hiddenNumberFor(fraction);
         QVERIFY2(hidden >= 2 && hidden <= 21, qPrintable(QString::number(hidden)));
         ++counts[static_cast<std::size_t>(hidden)];
     }

@@ -105,7 +105,7 @@ void TestAccessibility::controlsAsAScreenReaderMeetsThem()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, picks);
-    GameForm form(std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}), texts);
+    GameForm form(std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(7)}), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);
@@ -142,7 +142,7 @@ void TestAccessibility::controlsAsAScreenReaderMeetsThem()
 
 void TestAccessibility::announcerSpeaksWithoutShowing()
 {
-    GameForm form(std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}), texts);
+    GameForm form(std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(7)}), texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     FormDriver driver(form);

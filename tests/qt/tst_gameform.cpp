@@ -23,7 +23,7 @@ namespace {
 
 using FormDesign::ControlKind;
 
-std::unique_ptr<FixedFractions> hiddenNumbers(std::deque<float> draws)
+std::unique_ptr<FixedFractions> hiddenNumbers(std::vector<float> draws)
 {
     return std::make_unique<FixedFractions>(std::move(draws));
 }

@@ -76,7 +76,7 @@ void TestScaling::formFillsTheWindow()
 {
     QFETCH(QString, how);
     QFETCH(QSize, size);
-    GameForm form(std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(7)}));
+    GameForm form(std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(7)}));
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);

@@ -29,6 +29,7 @@
 #include <map>
 #include <random>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -512,7 +513,7 @@ void TestUserSession::randomSession()
     qInfo("session seed %llu, %d events", static_cast<unsigned long long>(seed), events);
 
     QStringList reports;
-    auto source = std::make_unique<FixedFractions>(std::deque<float>{FixedFractions::drawing(2 + int(seed % 20U))});
+    auto source = std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(2 + int(seed % 20U))});
     FixedFractions &fractions = *source;
     GameForm form(std::move(source));
     form.setErrorReporter([&reports](const QString &message) { reports.append(message); });
