@@ -2,14 +2,15 @@
 # SPDX-License-Identifier: MIT
 """Turns the program's gettext catalogues into the files the page loads.
 
-The page is written in English, the language of the program's texts, and speaks
-every language it has a catalogue for. For each catalogue po/LL.po it gets
-lang/LL.js, which the page loads only when it speaks that language; languages.js
-lists the languages for the page to choose from and to offer in its switch; and
-rovalin.LL.webmanifest names the installed page in each language, English included.
-Adding po/LL.po and building again is all a new language needs.
+The program's texts are written in English, and the page speaks English and every
+language it has a catalogue for. For each language LL the page gets lang/LL.js, the
+translations of the form's texts, which the page loads only when it speaks that
+language (English's is empty); rovalin.LL.webmanifest, which names the installed page
+in that language; and a line in start.js, made from its template, which chooses the
+language and offers every language in a strip. Adding po/LL.po and building again is
+all a new language needs.
 
-Usage: catalogues.py MANIFEST OUT_DIR CATALOGUE...
+Usage: catalogues.py MANIFEST START_TEMPLATE OUT_DIR CATALOGUE...
 Needs Debian's python3-polib.
 """
 
@@ -19,9 +20,11 @@ from pathlib import Path
 
 import polib
 
-# The text form/formtexts.h marks as languageName: each catalogue gives the name of
-# its language in that language.
+# The texts form/formtexts.h marks as languageName and languages: each catalogue gives
+# the name of its language in that language, and the name of the strip of languages.
 LANGUAGE_NAME = "English"
+LANGUAGES = "Language"
+# The language the texts are written in, which needs no catalogue.
 SOURCE_LANGUAGE = "en"
 
 
@@ -51,9 +54,9 @@ def write_manifest(path, manifest, code, texts):
 
 
 def main(argv):
-    if len(argv) < 3:
+    if len(argv) < 4:
         sys.exit(__doc__)
-    manifest_path, out_dir, *catalogue_paths = argv[1:]
+    manifest_path, start_template, out_dir, *catalogue_paths = argv[1:]
     out = Path(out_dir)
     (out / "lang").mkdir(parents=True, exist_ok=True)
     manifest = json.loads(Path(manifest_path).read_text(encoding="utf-8"))
@@ -64,11 +67,13 @@ def main(argv):
 
     listed = []
     for code, texts in sorted(languages.items()):
-        if code != SOURCE_LANGUAGE:
-            write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
+        write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
         write_manifest(out / f"rovalin.{code}.webmanifest", manifest, code, texts)
-        listed.append({"code": code, "tag": tag(code), "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME)})
-    write_script(out / "languages.js", "rovalinLanguages", listed)
+        listed.append({"code": code, "tag": tag(code), "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME),
+                       "strip": texts.get(LANGUAGES, LANGUAGES)})
+    start = Path(start_template).read_text(encoding="utf-8")
+    (out / "start.js").write_text(start.replace("@LANGUAGES@", json.dumps(listed, ensure_ascii=False)),
+                                  encoding="utf-8")
 
 
 if __name__ == "__main__":

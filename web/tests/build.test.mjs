@@ -22,11 +22,11 @@ test('the page is compiled from the sources in game/, not from a copy', () => {
     assert.deepEqual(sameName, [path.join(repositoryRoot, 'game', name)], name);
   }
   const ninja = readFileSync(path.join(buildDirectory, 'build.ninja'), 'utf8');
-  const pageLink = ninja.split('\n').find((line) => line.startsWith('build page/rovalin.js:'));
-  assert.match(pageLink ?? '', /game\/librovalin_game\.a/, 'the page links the game library');
+  const gameLink = ninja.split('\n').find((line) => line.startsWith('build web/rovalin.wasm:'));
+  assert.match(gameLink ?? '', /game\/librovalin_game\.a/, 'the page\'s WebAssembly links the game library');
 });
 
-test('the page folder holds the page, its font and the font\'s licence, its icons, its languages and its offline copy, nothing else', () => {
+test('the page folder holds the page, its font and the font\'s licence, its icons, its languages and its service worker, nothing else', () => {
   const files = readdirSync(pageDirectory, { recursive: true }).sort();
   // Every catalogue of po/ is a language of the page, and so is English.
   const catalogues = readdirSync(path.join(repositoryRoot, 'po')).filter((name) => name.endsWith('.po'))
@@ -37,8 +37,7 @@ test('the page folder holds the page, its font and the font\'s licence, its icon
     'RovalinSerif-Regular.woff2',
     'index.html',
     'lang',
-    ...catalogues.map((code) => `lang/${code}.js`),
-    'languages.js',
+    ...pageLanguages.map(({ code }) => `lang/${code}.js`),
     'rovalin-32.png',
     'rovalin-48.png',
     'rovalin.css',
@@ -46,16 +45,14 @@ test('the page folder holds the page, its font and the font\'s licence, its icon
     ...pageLanguages.map(({ code }) => `rovalin.${code}.webmanifest`),
     'rovalin.svg',
     'serviceworker.js',
+    'start.js',
   ].sort());
-  // The service worker keeps a copy of every other file, so that all of them are there offline.
-  const worker = readFileSync(path.join(pageDirectory, 'serviceworker.js'), 'utf8');
-  const kept = JSON.parse(worker.match(/const files = (\[.*\]);/)[1].replaceAll("'", '"'));
-  assert.deepEqual(kept.sort(), files.filter((name) => !['serviceworker.js', 'lang'].includes(name)));
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinSerif-LICENSE.txt'), 'utf8'),
     /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
-  // The WebAssembly travels inside the classic script, so nothing has to be fetched.
+  // The WebAssembly travels inside the classic script, so nothing has to be fetched;
+  // the script waits for the markup, which shows the form before it has run.
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
-  assert.match(html, /<script src="rovalin\.js"><\/script>/);
+  assert.match(html, /<script src="rovalin\.js" defer><\/script>/);
   assert.doesNotMatch(html, /type="module"|https?:/);
   // A policy in a meta element covers only what comes after it, so it comes before the
   // first element that loads anything.
@@ -63,8 +60,7 @@ test('the page folder holds the page, its font and the font\'s licence, its icon
   assert.ok(policy >= 0 && policy < html.search(/<(link|script)\b/), 'the policy comes first');
   // The form is fitted to the window, but a pinch or the browser's zoom still zooms.
   assert.doesNotMatch(html, /user-scalable|maximum-scale/);
-  assert.match(readFileSync(path.join(pageDirectory, 'rovalin.js'), 'utf8'),
-    /"data:application\/octet-stream;base64,AGFzbQ/);
+  assert.match(readFileSync(path.join(pageDirectory, 'rovalin.js'), 'utf8'), /atob\(["']AGFzbQ/);
 });
 
 test('the font comes from the system at build time and is not kept in the sources', () => {

@@ -89,7 +89,8 @@ describe('a new language, made from the template as a translator would', () => {
     const catalogues = pageLanguages.filter(({ code }) => code !== 'en')
       .map(({ code }) => path.join(repositoryRoot, 'po', `${code}.po`));
     execFileSync('/usr/bin/python3', [path.join(repositoryRoot, 'web', 'catalogues.py'),
-      path.join(repositoryRoot, 'web', 'rovalin.webmanifest'), page, ...catalogues, pseudo]);
+      path.join(repositoryRoot, 'web', 'rovalin.webmanifest'), path.join(repositoryRoot, 'web', 'start.js.in'), page,
+      ...catalogues, pseudo]);
     address = await pageAddress('http', page);
     browser = await launchBrowser();
   });

@@ -65,13 +65,13 @@ describe('what counts as a pick, page opened over http', () => {
           while (element.length > kept) element.remove(kept);
         }, cutTo);
       }
-      const picksBefore = await page.evaluate(() => Module.pickCount());
+      const picksBefore = await page.evaluate(() => rovalinGame.pickCount());
       const before = await readForm(page);
 
       for (const step of input) await play(page, step);
 
       const after = await readForm(page);
-      const pickCount = await page.evaluate(() => Module.pickCount());
+      const pickCount = await page.evaluate(() => rovalinGame.pickCount());
       const selected = after.items[after.selected] ?? null;
       assert.equal(pickCount, picksBefore + picks.length);
       if (picks.length === 0) {

@@ -110,7 +110,7 @@ for (const [name, device, change, changedViewport] of screens) {
       test(gesture, async () => {
         const { page, errors } = await session.open();
         await play(page);
-        const pickCount = await page.evaluate(() => Module.pickCount());
+        const pickCount = await page.evaluate(() => rovalinGame.pickCount());
         const form = await readForm(page);
         assert.deepEqual([pickCount, form.firstNumber, form.secondNumber],
           [picks.length, picks[0] ?? 'Число 1:', picks[1] ?? 'Число 2:']);

@@ -79,17 +79,6 @@ export function pageSession(origin, browserOptions) {
   return session;
 }
 
-// Records, in the page, the moment the form first became visible.
-function watchFormShown() {
-  new MutationObserver((records, observer) => {
-    const form = document.getElementById('rovalin');
-    if (form && !form.hidden) {
-      window.rovalinShownAt = performance.now();
-      observer.disconnect();
-    }
-  }).observe(document, { subtree: true, childList: true, attributes: true, attributeFilter: ['hidden'] });
-}
-
 // Reports, from the page, every load or script its Content-Security-Policy refused.
 function watchPolicyViolations() {
   document.addEventListener('securitypolicyviolation', (event) => {
@@ -97,7 +86,7 @@ function watchPolicyViolations() {
   });
 }
 
-// Opens the page in a new tab and waits for the form. Collects the addresses the page
+// Opens the page in a new tab and waits until the form takes the player's input. Collects the addresses the page
 // requested, and in errors everything that went wrong, as a browser's console would
 // show it: script errors, console errors, requests that failed or were answered with an
 // HTTP error, and loads or scripts the page's policy refused.
@@ -122,8 +111,7 @@ export async function openPage(context, url, { fractions } = {}) {
   });
   await page.exposeFunction('rovalinPolicyViolation', (violation) => errors.push(`policy violation: ${violation}`));
   await page.addInitScript(watchPolicyViolations);
-  await page.addInitScript(watchFormShown);
   await page.goto(url);
-  await page.locator('#rovalin').waitFor({ state: 'visible' });
+  await page.waitForFunction(() => window.rovalinGame !== undefined);
   return { page, errors, requests };
 }

@@ -31,19 +31,21 @@ function formTables() {
 
 export const { form: designedForm, controls: designedControls, texts: sourceTexts, games } = formTables();
 
-// The script that sets a global to its value (languages.js, lang/LL.js), read as data.
+// The script that sets a global to its value (lang/LL.js), read as data.
 function scriptValue(file) {
   const script = readFileSync(file, 'utf8');
   return JSON.parse(script.slice(script.indexOf('=') + 1, script.lastIndexOf(';')));
 }
 
-// The page's languages: [{ code, tag, name }], as its switch offers them.
-export const pageLanguages = scriptValue(path.join(pageDirectory, 'languages.js'));
+// The page's languages: [{ code, tag, name, strip }], as start.js chooses from them
+// and its strip offers them.
+export const pageLanguages = JSON.parse(
+  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const languages = (\[.*\]);/)[1]);
 
-// What a text reads in a language (by its code, such as 'bg'): English, the language
-// the texts are written in, needs no catalogue.
+// What a text reads in a language (by its code, such as 'bg'); English's catalogue,
+// the language the texts are written in, is empty.
 export function translator(code, directory = pageDirectory) {
-  const translations = code === 'en' ? {} : scriptValue(path.join(directory, 'lang', `${code}.js`));
+  const translations = scriptValue(path.join(directory, 'lang', `${code}.js`));
   return (text) => translations[text] ?? text;
 }
 

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+// Writes the page's form into its markup at build time, so that the browser draws the
+// form as soon as it has read index.html and its style sheet, before any script has
+// run: the controls of the control table (form/controltable.h) in the language the
+// page's markup is written in, as a new game shows them, into index.html; their
+// places, sizes, colours and the font into the style sheet. The game's script
+// (web/rovalin.js) then finds the controls by their names.
+//
+// Usage: formmarkup INDEX_TEMPLATE STYLE_SHEET CATALOGUE OUT_DIR
+// CATALOGUE is the markup language's lang/LL.js, as web/catalogues.py writes it.
+
+#include "form/catalogue.h"
+#include "form/controltable.h"
+#include "form/formdesign.h"
+#include "form/formtexts.h"
+#include "form/numbertext.h"
+#include "form/showntext.h"
+
+#include <nlohmann/json.hpp>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace {
+
+using FormDesign::ControlKind;
+
+std::string fileText(const std::string &path)
+{
+    std::ifstream file(path);
+    std::ostringstream text;
+    text << file.rdbuf();
+    if (!file)
+        throw std::runtime_error("cannot read " + path);
+    return text.str();
+}
+
+// A catalogue as the page loads it: a script that sets a global to the translations.
+class ScriptCatalogue final : public Catalogue
+{
+public:
+    explicit ScriptCatalogue(const std::string &script)
+        : translations(nlohmann::json::parse(script.substr(script.find('=') + 1, script.rfind(';') - script.find('=') - 1)))
+    {
+    }
+
+    [[nodiscard]] std::string translate(std::string_view text) const override
+    {
+        const auto found = translations.find(std::string(text));
+        return found == translations.end() ? std::string(text) : found->get<std::string>();
+    }
+
+private:
+    nlohmann::json translations;
+};
+
+std::string escaped(std::string_view text)
+{
+    std::string html;
+    for (const char character : text) {
+        switch (character) {
+        case '&':
+            html += "&amp;";
+            break;
+        case '<':
+            html += "&lt;";
+            break;
+        case '>':
+            html += "&gt;";
+            break;
+        case '"':
+            html += "&quot;";
+            break;
+        default:
+            html += character;
+        }
+    }
+    return html;
+}
+
+std::string attribute(std::string_view name, std::string_view value)
+{
+    return value.empty() ? std::string() : " " + std::string(name) + "=\"" + escaped(value) + '"';
+}
+
+// The control that the label called name names, if any.
+std::string_view namedBy(std::string_view name)
+{
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        if (control.labelledBy == name)
+            return control.name;
+    }
+    return {};
+}
+
+// A control as the page's native element, with the id of its name on the form. A
+// label before a control is a <label> of it, which names the control; the title is
+// the page's heading; the statement box takes the focus, as the window's does.
+std::string element(const FormDesign::Control &control, const Catalogue &texts)
+{
+    const std::string names = attribute("id", control.name) + attribute("aria-label", texts.translate(control.accessibleName))
+        + attribute("aria-description", texts.translate(control.description));
+    const std::string caption =
+        control.caption.empty() ? std::string() : escaped(shownText(FormDesign::caption(control, texts)));
+    switch (control.kind) {
+    case ControlKind::Title:
+        return "<h1" + names + " class=\"label\">" + caption + "</h1>";
+    case ControlKind::Label:
+        return "<label" + names + " class=\"label\"" + attribute("for", namedBy(control.name)) + ">" + caption
+            + "</label>";
+    case ControlKind::Transcript:
+        return "<textarea" + names + " readonly autofocus>" + caption + "</textarea>";
+    case ControlKind::TextBox:
+        // A new game unlocks the result box, Text2(2).
+        return "<input" + names + " type=\"text\"" + (control.index == 2 ? "" : " readonly") + ">";
+    case ControlKind::List: {
+        // Rows of List1 the list box shows: more than one makes a list box, not a
+        // drop-down. It offers what a new game offers.
+        std::string options;
+        for (int number = 20; number <= 49; ++number)
+            options += "<option>" + decimalText(number) + "</option>";
+        return "<select" + names + " size=\"7\">" + options + "</select>";
+    }
+    case ControlKind::Button:
+        return "<button" + names + " type=\"button\">" + caption + "</button>";
+    }
+    return {};
+}
+
+std::string pixels(int value)
+{
+    return std::to_string(value) + "px";
+}
+
+std::string cssColour(const FormDesign::Rgb &colour)
+{
+    return "rgb(" + std::to_string(colour.red) + ", " + std::to_string(colour.green) + ", "
+        + std::to_string(colour.blue) + ")";
+}
+
+// Where the control sits: its start edge measured from the form's start edge, which is
+// the left in a language written left to right and the right in one written right to
+// left, so that the form is mirrored there.
+std::string placed(std::string_view selector, const FormDesign::Rect &twips)
+{
+    const FormDesign::Rect rect = FormDesign::toPixels(twips);
+    return std::string(selector) + " { inset-inline-start: " + pixels(rect.left) + "; top: " + pixels(rect.top)
+        + "; width: " + pixels(rect.width) + "; height: " + pixels(rect.height) + ";";
+}
+
+std::string styleRules()
+{
+    const FormDesign::Rect form = FormDesign::toPixels(FormDesign::client);
+    // The page brings Times New Roman's metric twin, cut down and renamed Rovalin
+    // Serif, for systems that have neither.
+    std::string rules = "\n:root { --form-width: "
+        + std::to_string(form.width) + "; --form-height: " + std::to_string(form.height) + "; }\n#rovalin { width: "
+        + pixels(form.width) + "; height: " + pixels(form.height) + "; background-color: "
+        + cssColour(FormDesign::formBackground) + "; font-family: \"" + std::string(FormDesign::fontFamily) + "\", \""
+        + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", serif; font-size: "
+        + std::to_string(FormDesign::fontPointSize) + "pt; }\n";
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        rules += placed("#" + std::string(control.name), control.rect);
+        if (control.background)
+            rules += " background-color: " + cssColour(*control.background) + ";";
+        rules += " }\n";
+    }
+    // What a screen reader is told after each step: one pixel, clipped away, so that it
+    // stays in the accessibility tree but never shows.
+    rules += placed("#announcement", {0, 0, FormDesign::twipsPerPixel, FormDesign::twipsPerPixel}) + " }\n";
+    return rules;
+}
+
+std::string formMarkup(const Catalogue &texts)
+{
+    std::string markup = "<main id=\"rovalin\"" + attribute("aria-label", texts.translate(FormTexts::programName)) + ">\n";
+    // Document order is the table's reading order, which is also the order Tab visits
+    // the controls that take the focus in.
+    for (const FormDesign::Control &control : FormDesign::controls)
+        markup += element(control, texts) + '\n';
+    return markup + "<div id=\"announcement\" role=\"status\"></div>\n</main>";
+}
+
+// The style sheet as the browser needs it: without its comments, which are for its
+// readers.
+std::string withoutComments(std::string sheet)
+{
+    for (std::size_t start = sheet.find("/*"); start != std::string::npos; start = sheet.find("/*", start)) {
+        const std::size_t end = sheet.find("*/", start);
+        sheet.erase(start, end == std::string::npos ? std::string::npos : end + 2 - start);
+    }
+    return sheet;
+}
+
+void write(const std::string &path, const std::string &text)
+{
+    std::ofstream file(path);
+    file << text;
+    if (!file)
+        throw std::runtime_error("cannot write " + path);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc != 5) {
+        std::cerr << "usage: formmarkup INDEX_TEMPLATE STYLE_SHEET CATALOGUE OUT_DIR\n";
+        return 2;
+    }
+    const std::string outDir = argv[4];
+    const ScriptCatalogue texts(fileText(argv[3]));
+    std::string index = fileText(argv[1]);
+    const std::string placeholder = "@FORM@";
+    index.replace(index.find(placeholder), placeholder.size(), formMarkup(texts));
+    write(outDir + "/index.html", index);
+    write(outDir + "/rovalin.css", withoutComments(fileText(argv[2]) + styleRules()));
+    return 0;
+}

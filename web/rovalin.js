@@ -1,0 +1,166 @@
+// SPDX-License-Identifier: MIT
+// The page's side of the form, as GameForm is the window's: it finds the form's
+// controls in the page's markup, listens to their events, tells what each is in the
+// pick rule's terms and calls the handler for it in the game's WebAssembly
+// (web/gamepage.cpp); and it carries out on the page each write the handlers make.
+// The build puts the WebAssembly in as base64, so that the page is one classic script
+// that also runs from disk, where a browser fetches nothing.
+
+(() => {
+  'use strict';
+
+  const byId = (id) => document.getElementById(id);
+  const form = byId('rovalin');
+  const list = byId('List1');
+  const label1 = [0, 1, 2].map((index) => byId(`Label1_${index}`));
+  const text2 = [0, 1, 2].map((index) => byId(`Text2_${index}`));
+  const text1 = byId('Text1_0');
+  const command1 = [0, 1].map((index) => byId(`Command1_${index}`));
+  const announcement = byId('announcement');
+
+  let game; // the WebAssembly's exports
+  const encoder = new TextEncoder();
+  const decoder = new TextDecoder();
+  const text = (at, length) => decoder.decode(new Uint8Array(game.memory.buffer, at, length));
+  // Writes a text where the module receives it (gamepage.cpp, receive()).
+  const send = (value) => {
+    const bytes = encoder.encode(value);
+    new Uint8Array(game.memory.buffer, game.receive(bytes.length), bytes.length).set(bytes);
+  };
+
+  const showFromTheTop = (area, value) => {
+    area.value = value;
+    // Setting a text area's text puts its caret at the end, and the browser scrolls to
+    // the caret when the area takes the focus; the text is read from its first line.
+    area.setSelectionRange(0, 0);
+    area.scrollTop = 0;
+  };
+
+  const page = {
+    setCaption: (at, length) => { document.title = text(at, length); },
+    setLabel1Caption: (index, at, length) => { label1[index].textContent = text(at, length); },
+    setText2: (index, at, length) => { text2[index].value = text(at, length); },
+    setText2Locked: (locked) => { text2[2].readOnly = locked !== 0; },
+    setText1: (at, length) => showFromTheTop(text1, text(at, length)),
+    setList1Items: (at, length) => {
+      const items = text(at, length).split('\n').slice(0, -1);
+      list.selectedIndex = -1;
+      // A list that already shows the items (the markup's first list, when the form
+      // is loaded) is left as it is.
+      if (items.length === list.length && items.every((item, row) => item === list.options[row].text)) return;
+      list.replaceChildren(...items.map((item) => new Option(item)));
+    },
+    list1ListIndex: () => list.selectedIndex,
+    setList1ListIndex: (index) => {
+      list.selectedIndex = index;
+      // A list box keeps its scroll position when the selection is set from a script;
+      // the selected item is brought into view as a picked item is in the window.
+      list.options[index]?.scrollIntoView({ block: 'nearest' });
+    },
+    announce: (at, length) => {
+      // Each phrase comes in a paragraph of its own, which replaces the one before: a
+      // live region announces the elements added to it, even with the text it had,
+      // whereas the same text set again ("Остатък 0" after "Остатък 0", "Нова игра"
+      // after "Нова игра") is no change to Chromium, and Orca says nothing.
+      const paragraph = document.createElement('p');
+      paragraph.textContent = text(at, length);
+      announcement.replaceChildren(paragraph);
+    },
+    reportRunTimeError: (at, length) => window.alert(text(at, length)),
+    logProgrammingError: (at, length) => console.error(`rovalin: programming error: ${text(at, length)}`),
+    setControlTexts: (name, nameLength, caption, captionLength, label, labelLength, description, descriptionLength) => {
+      const control = byId(text(name, nameLength));
+      const shown = text(caption, captionLength);
+      if (control.tagName === 'TEXTAREA') showFromTheTop(control, shown);
+      else if (captionLength > 0) control.textContent = shown;
+      if (labelLength > 0) control.setAttribute('aria-label', text(label, labelLength));
+      if (descriptionLength > 0) control.setAttribute('aria-description', text(description, descriptionLength));
+    },
+  };
+  // What the C library of the module asks of its system: the clock, which seeds the
+  // game's draws to the part of a second, and the end, which only a programming error
+  // reaches.
+  const clock = {
+    timespec_get: (at, base) => {
+      const nanoseconds = BigInt(Math.round((performance.timeOrigin + performance.now()) * 1e6));
+      const memory = new DataView(game.memory.buffer);
+      memory.setBigInt64(at, nanoseconds / 1000000000n, true);
+      memory.setInt32(at + 8, Number(nanoseconds % 1000000000n), true);
+      return base;
+    },
+  };
+  const system = {
+    proc_exit: (code) => { throw new Error(`rovalin: programming error: the game stopped (${code})`); },
+  };
+
+  const listen = () => {
+    // Only the player's presses, taps and keys can pick; the list's change events, which
+    // the browser raises by rules of its own, are not listened to.
+    const row = (target) => (target.tagName === 'OPTION' ? target.index : -1);
+    const press = (target, button, clickCount) => {
+      // A press gives the list the focus, as the browser's list box would.
+      list.focus();
+      game.list1MouseDown(button, clickCount, row(target));
+    };
+
+    list.addEventListener('mousedown', (event) => {
+      // On the scroll bar the browser scrolls the list.
+      if (event.target === list && event.offsetX >= list.clientWidth) return;
+      // The browser's own list box would select on the press and again while dragging;
+      // the handlers decide instead.
+      event.preventDefault();
+      press(event.target, event.button, Math.max(event.detail, 1));
+    });
+
+    // A tap on the list box brings no mouse events: the browser selects on it by itself,
+    // so the end of the touch is where the page tells a tap from a swipe. A second tap
+    // this soon after the first and this close to it (in CSS pixels) completes a double
+    // tap, as a second click does a double click.
+    const doubleTapMilliseconds = 500;
+    const doubleTapDistance = 24;
+    let lastTap = { time: -Infinity, x: 0, y: 0, count: 0 };
+    list.addEventListener('touchend', (event) => {
+      // Once a finger moves beyond a tap, the browser scrolls (or zooms) with it and makes
+      // the touch's end uncancelable; another finger still down makes it no tap either.
+      if (!event.cancelable || event.touches.length > 0 || event.target.tagName !== 'OPTION') return;
+      event.preventDefault();
+      const { clientX: x, clientY: y } = event.changedTouches[0];
+      const again = event.timeStamp - lastTap.time <= doubleTapMilliseconds
+        && Math.hypot(x - lastTap.x, y - lastTap.y) <= doubleTapDistance;
+      lastTap = { time: event.timeStamp, x, y, count: again ? lastTap.count + 1 : 1 };
+      press(event.target, 0, lastTap.count);
+    });
+
+    list.addEventListener('keydown', (event) => {
+      send(event.key);
+      const rowHeight = list.options[0]?.offsetHeight ?? 0;
+      const command = event.ctrlKey || event.altKey || event.metaKey;
+      if (game.list1KeyDown(command, list.clientHeight, rowHeight)) event.preventDefault();
+    });
+
+    command1.forEach((button, index) => button.addEventListener('click', () => game.command1Click(index)));
+  };
+
+  // The module, the page's language and its texts, then the form is loaded and takes
+  // the player's input.
+  const module = Uint8Array.from(atob('@WASM_BASE64@'), (character) => character.charCodeAt(0));
+  Promise.all([
+    WebAssembly.instantiate(module, { page, env: clock, wasi_snapshot_preview1: system }),
+    window.rovalinLanguage.texts,
+  ]).then(([{ instance }, texts]) => {
+    game = instance.exports;
+    game._initialize();
+    // The fractions a script put in the global rovalinTestFractions before the page
+    // loaded, if any: the page's tests draw the hidden numbers they want with them.
+    for (const fraction of window.rovalinTestFractions ?? []) game.useTestFraction(fraction);
+    send(Object.entries(texts).flat().map((field) => `${field}\0`).join(''));
+    game.formLoad(window.rovalinLanguage.inMarkup);
+    listen();
+    document.documentElement.removeAttribute('data-translating');
+    // The statement box takes the focus as the page opens, unless the player has put
+    // it elsewhere; a form out of sight while it was put into its language could not.
+    if (document.activeElement === document.body) text1.focus();
+    // Read by the page's tests.
+    window.rovalinGame = { pickCount: () => game.pickCount() };
+  });
+})();
