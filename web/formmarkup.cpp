@@ -6,8 +6,9 @@
 // places, sizes, colours and the font into the style sheet. The game's script
 // (web/rovalin.js) then finds the controls by their names.
 //
-// Usage: formmarkup INDEX_TEMPLATE STYLE_SHEET CATALOGUE OUT_DIR
-// CATALOGUE is the markup language's lang/LL.js, as web/catalogues.py writes it.
+// Usage: formmarkup INDEX_TEMPLATE CATALOGUE OUT_DIR STYLE_SHEET...
+// CATALOGUE is the markup language's lang/LL.js, as web/catalogues.py writes it; the
+// style sheets given are joined, in order, before the form's rules.
 
 #include "form/catalogue.h"
 #include "form/controltable.h"
@@ -208,16 +209,19 @@ void write(const std::string &path, const std::string &text)
 
 int main(int argc, char *argv[])
 {
-    if (argc != 5) {
-        std::cerr << "usage: formmarkup INDEX_TEMPLATE STYLE_SHEET CATALOGUE OUT_DIR\n";
+    if (argc < 5) {
+        std::cerr << "usage: formmarkup INDEX_TEMPLATE CATALOGUE OUT_DIR STYLE_SHEET...\n";
         return 2;
     }
-    const std::string outDir = argv[4];
-    const ScriptCatalogue texts(fileText(argv[3]));
+    const std::string outDir = argv[3];
+    const ScriptCatalogue texts(fileText(argv[2]));
     std::string index = fileText(argv[1]);
     const std::string placeholder = "@FORM@";
     index.replace(index.find(placeholder), placeholder.size(), formMarkup(texts));
     write(outDir + "/index.html", index);
-    write(outDir + "/rovalin.css", withoutComments(fileText(argv[2]) + styleRules()));
+    std::string sheet;
+    for (int at = 4; at < argc; ++at)
+        sheet += fileText(argv[at]);
+    write(outDir + "/rovalin.css", withoutComments(sheet + styleRules()));
     return 0;
 }

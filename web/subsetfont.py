@@ -11,7 +11,12 @@ Liberation's licence (SIL Open Font License 1.1) reserves the name "Liberation" 
 the unmodified fonts, so the cut-down font is renamed; its licence file says what it
 was made from and carries the original copyright and licence.
 
-Usage: subsetfont.py FONT COPYRIGHT OUT_FONT OUT_LICENCE HEADER_OR_CATALOGUE...
+It also writes the style sheet's @font-face rule for the font, with the characters it
+has as its unicode-range: a browser then fetches the font only for a text that needs
+one of them and that no font before it in the list has, and never for a character the
+font lacks, such as the Arabic name of a language in the page's strip.
+
+Usage: subsetfont.py FONT COPYRIGHT OUT_FONT OUT_LICENCE OUT_FACE HEADER_OR_CATALOGUE...
 Needs Debian's python3-fonttools, python3-brotli and python3-polib.
 """
 
@@ -105,10 +110,28 @@ def rename(font):
     names.names = [r for r in names.names if r.nameID not in (17, 18, 21, 22)]
 
 
+def unicode_range(code_points):
+    """code_points as a CSS unicode-range: runs of consecutive ones as U+first-last."""
+    runs = []
+    for point in sorted(code_points):
+        if runs and point == runs[-1][1] + 1:
+            runs[-1][1] = point
+        else:
+            runs.append([point, point])
+    return ", ".join(f"U+{first:X}" if first == last else f"U+{first:X}-{last:X}" for first, last in runs)
+
+
+def font_face(font_file, code_points):
+    return (f'@font-face {{\n    font-family: "{FAMILY}";\n'
+            f'    src: url("{Path(font_file).name}") format("woff2");\n'
+            '    font-weight: normal;\n    font-style: normal;\n'
+            f'    unicode-range: {unicode_range(code_points)};\n}}\n')
+
+
 def main(argv):
-    if len(argv) < 6:
+    if len(argv) < 7:
         sys.exit(__doc__)
-    font_path, copyright_path, out_font, out_licence, *sources = argv[1:]
+    font_path, copyright_path, out_font, out_licence, out_face, *sources = argv[1:]
     characters = shown_characters(sources)
 
     options = subset.Options()
@@ -127,6 +150,7 @@ def main(argv):
     rename(font)
     font.flavor = "woff2"
     font.save(out_font)
+    Path(out_face).write_text(font_face(out_font, font.getBestCmap().keys()), encoding="utf-8")
 
     licence = (
         f"{FAMILY} ({Path(out_font).name}) is Liberation Serif, {version}, from Debian's\n"

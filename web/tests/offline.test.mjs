@@ -32,14 +32,19 @@ test('after the first visit over http, the page starts and plays with the networ
   const address = await pageAddress('http');
   const browser = await launchBrowser();
   try {
-    const { page, errors, requests } = await openPage(browser.context, address.url);
+    const { page, errors } = await openPage(browser.context, address.url);
     const warnings = [];
     page.on('console', (message) => warnings.push(message.text()));
-    await page.waitForFunction(() => navigator.serviceWorker?.controller != null);
+    // Until the worker has kept a copy of every file the visit loaded.
+    await page.waitForFunction(async (paths) => {
+      const [name] = await caches.keys();
+      const cache = name && await caches.open(name);
+      return Boolean(cache) && (await Promise.all(paths.map((path) => cache.match(path)))).every(Boolean);
+    }, address.served);
     await address.close();
     await browser.context.setOffline(true);
     await page.reload();
-    await page.locator('#rovalin').waitFor({ state: 'visible' });
+    await page.waitForFunction(() => window.rovalinGame !== undefined);
     await pick(page, 25);
     assert.deepEqual([(await readForm(page)).firstNumber, await page.evaluate(() => rovalinGame.pickCount())], ['25', 1]);
     assert.deepEqual([warnings, errors], [[], []]);

@@ -40,7 +40,7 @@ function scriptValue(file) {
 // The page's languages: [{ code, tag, name, strip }], as start.js chooses from them
 // and its strip offers them.
 export const pageLanguages = JSON.parse(
-  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const languages = (\[.*\]);/)[1]);
+  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const languages ?= ?(\[.*?\]);/)[1]);
 
 // What a text reads in a language (by its code, such as 'bg'); English's catalogue,
 // the language the texts are written in, is empty.
