@@ -119,10 +119,6 @@ void GameForm::buildControls()
     connect(fullScreen, &QShortcut::activated, this,
             [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
-    // The style goes to the form's children once they are all made, so that it is
-    // deleted after them.
-    scaledStyle = new ScaledStyle;
-
     QFont font(designFontFamily(), FormDesign::fontPointSize, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     setFont(font);
@@ -200,9 +196,6 @@ void GameForm::buildControls()
                 styledWidgets.push_back(inside);
         }
     }
-    for (QWidget *widget : styledWidgets)
-        widget->setStyle(scaledStyle);
-    scaledStyle->setParent(this);
     announcer = new Announcer(this);
     fitControls();
 
@@ -234,15 +227,33 @@ void GameForm::fitControls()
         setFont(scaled);
         for (ColourButton *button : command1)
             button->setScale(scale);
-        // The scroll bars and frames take their new widths from the style.
-        scaledStyle->setScale(scale);
-        for (QWidget *widget : styledWidgets) {
-            QEvent styleChanged(QEvent::StyleChange);
-            QCoreApplication::sendEvent(widget, &styleChanged);
-        }
+        scaleStyle();
     }
     for (const auto &[widget, place] : designedPlaces)
         widget->setGeometry(toQRect(FormDesign::placed(place, fit)));
+}
+
+void GameForm::scaleStyle()
+{
+    // At the designed size the platform's style serves as it is, so the window starts
+    // without a style of its own. The scaled style is made the first time it is
+    // needed, after the controls, so that it is deleted after them.
+    if (scaledStyle == nullptr) {
+        if (scale == 1.0)
+            return;
+        scaledStyle = new ScaledStyle;
+        scaledStyle->setParent(this);
+        scaledStyle->setScale(scale);
+        for (QWidget *widget : styledWidgets)
+            widget->setStyle(scaledStyle);
+        return;
+    }
+    // The scroll bars and frames take their new widths from the style.
+    scaledStyle->setScale(scale);
+    for (QWidget *widget : styledWidgets) {
+        QEvent styleChanged(QEvent::StyleChange);
+        QCoreApplication::sendEvent(widget, &styleChanged);
+    }
 }
 
 void GameForm::setCaption(std::string_view caption)

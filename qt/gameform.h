@@ -64,6 +64,8 @@ private:
     void buildControls();
     // Lays the controls out at the scale that fills the window.
     void fitControls();
+    // Gives the list, the boxes and their scroll bars the style of the form's scale.
+    void scaleStyle();
 
     // FormSurface
     void setCaption(std::string_view caption) override;
@@ -87,7 +89,8 @@ private:
     PickList *list1 = nullptr;
     std::array<ColourButton *, 2> command1{};
     Announcer *announcer = nullptr;
-    // The style of the list, the boxes and their scroll bars, at the form's scale.
+    // The style of the list, the boxes and their scroll bars at the form's scale, once
+    // the form is scaled.
     ScaledStyle *scaledStyle = nullptr;
     std::vector<QWidget *> styledWidgets;
     // Each control with its place in the design.
