@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "form/gettextcatalogue.h"
 
-#include "form/language.h"
-
 #include <libintl.h>
 
 #include <filesystem>
@@ -31,11 +29,16 @@ std::string GettextCatalogue::translate(std::string_view text) const
 
 std::vector<std::string> GettextCatalogue::available(const std::string &folder)
 {
-    std::vector<std::string> languages{std::string(Language::english)};
+    std::vector<std::string> languages;
     std::error_code error;
     for (const auto &entry : std::filesystem::directory_iterator(folder, error)) {
         if (std::filesystem::exists(entry.path() / "LC_MESSAGES" / (std::string(domain) + ".mo"), error))
             languages.push_back(entry.path().filename().string());
     }
     return languages;
+}
+
+std::string GettextCatalogue::folderBeside(std::string_view programFolder)
+{
+    return (std::filesystem::path(programFolder) / ".." / "share" / "locale").lexically_normal().string();
 }

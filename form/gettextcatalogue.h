@@ -4,6 +4,7 @@
 #include "form/catalogue.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The desktop program's catalogues, compiled by msgfmt and read by gettext: for
@@ -18,6 +19,10 @@ public:
 
     [[nodiscard]] std::string translate(std::string_view text) const override;
 
-    // The languages folder has a catalogue for, and English.
+    // The languages folder has a catalogue for.
     [[nodiscard]] static std::vector<std::string> available(const std::string &folder);
+
+    // The folder of the catalogues of a program in programFolder: share/locale beside
+    // it, as installed (/usr/bin: /usr/share/locale) and as built.
+    [[nodiscard]] static std::string folderBeside(std::string_view programFolder);
 };

@@ -39,7 +39,7 @@ std::vector<std::string> requested(std::string_view language, std::string_view l
 std::string chosen(std::span<const std::string> asked, std::span<const std::string> available)
 {
     const auto has = [available](std::string_view code) {
-        return std::find(available.begin(), available.end(), code) != available.end();
+        return code == english || std::find(available.begin(), available.end(), code) != available.end();
     };
     for (std::string_view name : asked) {
         if (isC(name))

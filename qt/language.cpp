@@ -5,7 +5,6 @@
 #include "form/language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -15,9 +14,7 @@
 
 std::string catalogueFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/locale"))
-        .absolutePath()
-        .toStdString();
+    return GettextCatalogue::folderBeside(QCoreApplication::applicationDirPath().toStdString());
 }
 
 std::string chooseLanguage(const QString &given, const std::string &folder)

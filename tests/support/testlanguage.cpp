@@ -4,14 +4,13 @@
 #include "form/gettextcatalogue.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 std::shared_ptr<const Catalogue> testCatalogue()
 {
-    QString folder = qEnvironmentVariable("ROVALIN_TEST_CATALOGUES");
-    if (folder.isEmpty())
-        folder = QDir(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/locale")).absolutePath();
-    return std::make_shared<GettextCatalogue>(folder.toStdString());
+    const QString folder = qEnvironmentVariable("ROVALIN_TEST_CATALOGUES");
+    return std::make_shared<GettextCatalogue>(
+        folder.isEmpty() ? GettextCatalogue::folderBeside(QCoreApplication::applicationDirPath().toStdString())
+                         : folder.toStdString());
 }
 
 bool inBulgarian()
