@@ -3,6 +3,7 @@
 #include "commandline.h"
 #include "firstframe.h"
 
+#include "form/formtexts.h"
 #include "form/gettextcatalogue.h"
 #include "qt/gameform.h"
 #include "qt/language.h"
@@ -22,6 +23,9 @@ int main(int argc, char *argv[])
     const std::string folder = catalogueFolder();
     useLanguage(app, chooseLanguage(languageAsked(), folder));
     const auto texts = std::make_shared<GettextCatalogue>(folder);
+    // Qt's own windows, such as the message box, run in the direction of the pupil's
+    // language as its catalogue gives it, whether or not Qt has a catalogue of it.
+    QGuiApplication::setLayoutDirection(FormTexts::rightToLeft(*texts) ? Qt::RightToLeft : Qt::LeftToRight);
 
     if (const std::optional<int> exitCode = handleCommandLine(*texts))
         return *exitCode;

@@ -43,6 +43,13 @@ inline constexpr int twipsPerPixel = 15;
 // The form's client area.
 inline constexpr Rect client{0, 0, 6915, 5130};
 
+// A control's place, in twips, on the form mirrored for a language written right to
+// left: the same distance from the right edge as designed from the left.
+[[nodiscard]] constexpr Rect mirrored(const Rect &twips)
+{
+    return {client.width - twips.left - twips.width, twips.top, twips.width, twips.height};
+}
+
 // Where the form is shown in an area of a front end: scaled as a whole by scale,
 // keeping its proportions, its top left corner at (left, top).
 struct Fit

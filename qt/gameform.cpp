@@ -21,6 +21,9 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include <algorithm>
 #include <cstdio>
@@ -81,6 +84,16 @@ QString designFontFamily()
     return family;
 }
 
+// Lines that run in direction and start at its side, even a line of numbers alone,
+// which would run left to right from the left, and whatever the first letter of a
+// line.
+QTextOption inDirection(QTextOption option, Qt::LayoutDirection direction)
+{
+    option.setTextDirection(direction);
+    option.setAlignment(QStyle::visualAlignment(direction, Qt::AlignLeft));
+    return option;
+}
+
 } // namespace
 
 GameForm::GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const Catalogue> catalogue,
@@ -119,6 +132,10 @@ void GameForm::buildControls()
     connect(fullScreen, &QShortcut::activated, this,
             [this] { setWindowState(windowState() ^ Qt::WindowFullScreen); });
 
+    // A language written right to left gets the form mirrored: each control at its
+    // mirrored place, and every text, box and scroll bar laid out right to left.
+    const bool rightToLeft = FormTexts::rightToLeft(*texts);
+    setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     QFont font(designFontFamily(), FormDesign::fontPointSize, QFont::Normal);
     font.setStyleHint(QFont::Serif);
     setFont(font);
@@ -143,11 +160,15 @@ void GameForm::buildControls()
             text1Box->setTabChangesFocus(true);
             text1Box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
             text1Box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            text1Box->document()->setDefaultTextOption(
+                inDirection(text1Box->document()->defaultTextOption(), layoutDirection()));
             widget = text1Box;
             break;
         case ControlKind::TextBox: {
             auto *box = new QLineEdit(this);
             box->setReadOnly(true);
+            // At the side the form's lines start, whatever the direction of the text.
+            box->setAlignment(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
             text2Box.at(static_cast<std::size_t>(control.index)) = box;
             widget = box;
             break;
@@ -173,7 +194,7 @@ void GameForm::buildControls()
         }
         }
         widget->setObjectName(fromUtf8(control.name));
-        designedPlaces.emplace_back(widget, control.rect);
+        designedPlaces.emplace_back(widget, rightToLeft ? FormDesign::mirrored(control.rect) : control.rect);
         widget->setAccessibleName(translated(control.accessibleName, *texts));
         widget->setAccessibleDescription(translated(control.description, *texts));
         if (control.background && control.kind != ControlKind::Button)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "scenariotables.h"
+#include "testlanguage.h"
 
 #include "qt/gameform.h"
 #include "qt/picklist.h"
@@ -21,6 +22,16 @@
 inline QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Where the design puts a control on the window at its designed size, in logical
+// pixels: mirrored in a language written right to left, the same distance from the
+// right edge as designed from the left.
+inline QRect designedPlace(const FormDesign::Rect &twips)
+{
+    const FormDesign::Rect rect = FormDesign::toPixels(twips);
+    const int formWidth = FormDesign::toPixels(FormDesign::client).width;
+    return {inRightToLeft() ? formWidth - rect.left - rect.width : rect.left, rect.top, rect.width, rect.height};
 }
 
 // Finds the controls of a GameForm by name and plays the user's part with simulated

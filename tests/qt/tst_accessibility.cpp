@@ -118,6 +118,9 @@ void TestAccessibility::controlsAsAScreenReaderMeetsThem()
     QVERIFY(accessible != nullptr);
     QCOMPARE(accessible->role(), roleOf(expected.kind));
     QVERIFY(!accessible->state().invisible);
+    // Found where the form shows it, mirrored in a language written right to left.
+    const QRect place = designedPlace(expected.rect);
+    QCOMPARE(accessible->rect(), QRect(form.mapToGlobal(place.topLeft()), place.size()));
     QCOMPARE(accessible->text(QAccessible::Description), text(expected.description));
 
     // Named as the form shows it: by its label's caption as it is now, or its own.

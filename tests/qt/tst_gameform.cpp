@@ -11,10 +11,13 @@
 #include "form/showntext.h"
 #include "game/fractionsource.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAccessible>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <algorithm>
@@ -100,6 +103,13 @@ std::pair<int, int> inkColumns(const QImage &image, const QRect &rect, int thres
     return {first, last};
 }
 
+// The first line of a paragraph of a box, laid out as the box shows it.
+QTextLine laidOut(const QTextBlock &paragraph)
+{
+    static_cast<void>(paragraph.document()->documentLayout()->blockBoundingRect(paragraph));
+    return paragraph.layout()->lineAt(0);
+}
+
 // Answers the message box a call opens (it runs its own event loop) and returns its
 // title and text.
 template<typename Call>
@@ -168,11 +178,11 @@ void TestGameForm::controlsFollowTheTable()
     const QWidget *widget = form.findChild<QWidget *>(fromUtf8(control.name));
     QVERIFY(widget != nullptr);
     QVERIFY(widget->inherits(className(control.kind)));
-    QCOMPARE(widget->geometry(), pixels(control.rect));
+    QCOMPARE(widget->geometry(), designedPlace(control.rect));
     QCOMPARE(shownBy(widget), QString::fromStdString(shownText(FormDesign::caption(control, *texts))));
     if (control.background) {
         // Near the bottom left corner, clear of the caption.
-        const QPoint corner = pixels(control.rect).bottomLeft() + QPoint(4, -4);
+        const QPoint corner = designedPlace(control.rect).bottomLeft() + QPoint(4, -4);
         QCOMPARE(form.grab().toImage().pixelColor(corner), colour(*control.background));
     }
     const QFontInfo font(widget->font());
@@ -196,6 +206,7 @@ void TestGameForm::windowAtStart()
     QCOMPARE(form.minimumSize(), form.size());
     QVERIFY(form.windowFlags() & Qt::WindowMaximizeButtonHint);
     QCOMPARE(form.windowTitle(), text(FormTexts::programName));
+    QCOMPARE(form.layoutDirection(), inRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
 
     // The statement shows as eleven lines, each ended by a plain line break.
     const QString shown = driver.transcript->toPlainText();
@@ -293,7 +304,7 @@ void TestGameForm::labelsCentreTheirCaptions()
         if (control.kind != ControlKind::Label && control.kind != ControlKind::Title)
             continue;
         // Inside the edges, which the boxes beside the labels overlap by a pixel.
-        const QRect rect = pixels(control.rect).adjusted(1, 1, -1, -1);
+        const QRect rect = designedPlace(control.rect).adjusted(1, 1, -1, -1);
         const auto [first, last] = inkColumns(image, rect, 100);
         QVERIFY2(first < last, control.name.data());
         const int leftMargin = first - rect.left();
@@ -338,6 +349,10 @@ void TestGameForm::games()
     QVERIFY(driver.clickItem(QString::number(game.picks[0])));
     QCOMPARE(driver.labels[1]->text(), QString::number(game.picks[0]));
     QCOMPARE(driver.boxes[0]->text(), QString::number(game.remainders[0]));
+    // The remainder stands at the side the language's lines start.
+    const QImage box = driver.boxes[0]->grab().toImage();
+    const auto [first, last] = inkColumns(box, box.rect().adjusted(3, 3, -3, -3), 40);
+    QCOMPARE(first + last > box.width(), inRightToLeft());
     QCOMPARE(driver.items(), toList(Expected::secondList(game)));
     QCOMPARE(driver.list->selectedRow(), -1);
 
@@ -350,6 +365,13 @@ void TestGameForm::games()
     driver.buttons[0]->setFocus();
     QTest::keyClick(driver.buttons[0], Qt::Key_Space);
     QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game, *texts))));
+    // Its lines run in the language's direction and start at its side, even a line of
+    // numbers alone.
+    const QTextBlock difference = driver.transcript->document()->findBlockByNumber(1);
+    const QString line = difference.text();
+    const QTextLine shown = laidOut(difference);
+    QCOMPARE(shown.cursorToX(0) > shown.cursorToX(static_cast<int>(line.size())), inRightToLeft());
+    QCOMPARE(shown.naturalTextRect().center().x() > shown.width() / 2, inRightToLeft());
     // The big box shows the solution from its first line, as it showed the statement.
     QCOMPARE(driver.transcript->verticalScrollBar()->value(), 0);
     QCOMPARE(driver.boxes[2]->text(), QString::number(game.divisor));

@@ -14,7 +14,8 @@
 // keeps its design in logical pixels and Qt scales geometry and fonts together, so the
 // grabbed picture grows by the factor and every coloured area stays where it belongs.
 // Made larger, maximised or full screen, the window scales its whole form to fill it,
-// centred, every control at its designed place times the scale.
+// centred, every control at its designed place times the scale. Once more in a
+// language written right to left, where the form and every place in it is mirrored.
 class TestScaling : public QObject
 {
     Q_OBJECT
@@ -44,6 +45,8 @@ void TestScaling::coloursStayInPlace()
 {
     QFETCH(QPointF, where);
     QFETCH(QColor, expected);
+    if (inRightToLeft())
+        where.setX(461 - where.x());
     GameForm form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -101,10 +104,9 @@ void TestScaling::formFillsTheWindow()
         QVERIFY2(342 * scale >= 0.9 * screen.height(), qPrintable(QString::number(scale)));
     const QPointF origin((form.width() - 461 * scale) / 2, (form.height() - 342 * scale) / 2);
     for (const FormDesign::Control &control : FormDesign::controls) {
-        const FormDesign::Rect designed = FormDesign::toPixels(control.rect);
+        const QRect designed = designedPlace(control.rect);
         const QWidget *widget = form.findChild<QWidget *>(fromUtf8(control.name));
-        const QRectF expected(origin + QPointF(designed.left, designed.top) * scale,
-                              QSizeF(designed.width, designed.height) * scale);
+        const QRectF expected(origin + QPointF(designed.topLeft()) * scale, QSizeF(designed.size()) * scale);
         // Each edge at the whole pixel nearest to where it belongs.
         const QRect actual = widget->geometry();
         const auto near = [](double edge, int at) { return std::abs(at - edge) <= 0.5; };

@@ -4,6 +4,7 @@
 #include "form/gettextcatalogue.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 std::shared_ptr<const Catalogue> testCatalogue()
 {
@@ -16,6 +17,11 @@ std::shared_ptr<const Catalogue> testCatalogue()
 bool inBulgarian()
 {
     return qEnvironmentVariable("LANGUAGE") == u"bg";
+}
+
+bool inRightToLeft()
+{
+    return QLocale(qEnvironmentVariable("LANGUAGE")).textDirection() == Qt::RightToLeft;
 }
 
 bool inPseudoLanguage()

@@ -17,6 +17,10 @@
 // in, character for character.
 [[nodiscard]] bool inBulgarian();
 
+// Whether the test's language is written right to left, as Unicode's locale data says
+// (through Qt), apart from the program's catalogue, which must say the same.
+[[nodiscard]] bool inRightToLeft();
+
 // Whether the test runs in the pseudo-language, in which every translated letter is
 // accented: a plain ASCII word shown in it is a text that no catalogue covers.
 [[nodiscard]] bool inPseudoLanguage();
