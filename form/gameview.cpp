@@ -59,16 +59,31 @@ std::string differenceLine(const Difference &difference)
         + wholeText(difference.difference);
 }
 
+// A line of numbers, or a number put into a sentence, as a language written right to
+// left must show it to keep it left to right ("25 - 4 = 21", not "21 = 4 - 25"):
+// between the isolates LRI and PDI of Unicode's bidirectional algorithm. Any other
+// language shows it as it is.
+std::string leftToRight(const std::string &text, bool rightToLeft)
+{
+    return rightToLeft ? "\u2066" + text + "\u2069" : text;
+}
+
+// text with its "%s" filled with number, kept left to right.
+std::string withNumber(std::string_view text, double number, const Catalogue &texts)
+{
+    return FormTexts::filled(texts.translate(text), leftToRight(wholeText(number), FormTexts::rightToLeft(texts)));
+}
+
 std::string verdictText(const PickOutcome &outcome, const Catalogue &texts)
 {
     if (outcome.verdict == Verdict::Right)
-        return FormTexts::filled(texts.translate(FormTexts::rightGuess), wholeText(outcome.number));
+        return withNumber(FormTexts::rightGuess, outcome.number, texts);
     return texts.translate(FormTexts::wrongGuess);
 }
 
 std::string divisorText(double divisor, const Catalogue &texts)
 {
-    return FormTexts::filled(texts.translate(FormTexts::divisor), wholeText(divisor));
+    return withNumber(FormTexts::divisor, divisor, texts);
 }
 
 } // namespace
@@ -84,13 +99,14 @@ std::vector<std::string> itemTexts(const Offer &offer)
 
 std::string transcript(const Solution &solution, const Catalogue &texts)
 {
+    const bool rightToLeft = FormTexts::rightToLeft(texts);
     std::string text;
     appendLine(text, texts.translate(FormTexts::solutionHeading));
-    appendLine(text, differenceLine(solution.first));
-    appendLine(text, differenceLine(solution.second));
+    appendLine(text, leftToRight(differenceLine(solution.first), rightToLeft));
+    appendLine(text, leftToRight(differenceLine(solution.second), rightToLeft));
     appendLine(text, texts.translate(FormTexts::euclidHeading));
     for (const Subtraction &step : solution.subtractions)
-        appendLine(text, subtraction(step.larger, step.smaller));
+        appendLine(text, leftToRight(subtraction(step.larger, step.smaller), rightToLeft));
     return text + divisorText(solution.divisor, texts);
 }
 
@@ -117,7 +133,7 @@ bool showPick(FormSurface &form, const PickOutcome &outcome, const Catalogue &te
         if (outcome.remainder) {
             const std::string remainder = decimalText(*outcome.remainder);
             form.setText2(row - 1, remainder);
-            phrase = FormTexts::filled(texts.translate(FormTexts::Announcement::remainder), remainder);
+            phrase = withNumber(FormTexts::Announcement::remainder, *outcome.remainder, texts);
         }
         if (outcome.offer)
             showOffer(form, *outcome.offer);

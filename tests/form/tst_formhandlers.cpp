@@ -324,7 +324,7 @@ void TestFormHandlers::buttons()
     }
     std::vector<std::string> expected;
     for (const Said phrase : said) {
-        expected.push_back(phrase == Said::Divisor ? FormTexts::filled(loaded.text(FormTexts::divisor), "7")
+        expected.push_back(phrase == Said::Divisor ? inLanguage({FormTexts::divisor, "7"}, *loaded.texts)
                                                    : loaded.text(FormTexts::Announcement::newGame));
     }
     QCOMPARE(std::vector(form.announced().begin() + static_cast<std::ptrdiff_t>(announcedBefore), form.announced().end()),

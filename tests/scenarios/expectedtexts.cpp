@@ -8,7 +8,8 @@
 
 std::string inLanguage(const ShownText &text, const Catalogue &texts)
 {
-    return text.word.empty() ? text.value : FormTexts::filled(texts.translate(text.word), text.value);
+    const std::string value = FormTexts::rightToLeft(texts) ? "\u2066" + text.value + "\u2069" : text.value;
+    return text.word.empty() ? value : FormTexts::filled(texts.translate(text.word), value);
 }
 
 namespace Expected {

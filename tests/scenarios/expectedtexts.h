@@ -20,6 +20,8 @@ struct ShownText
     // One of the form's texts, translated and with its "%s" filled with value; empty
     // for a line of numbers, shown as value in every language.
     std::string_view word;
+    // Numbers: in a language written right to left, kept left to right between the
+    // isolates LRI (U+2066) and PDI (U+2069); in any other, as they are.
     std::string value;
 };
 
