@@ -19,6 +19,7 @@ FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, Err
     , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
     , logError(std::move(log))
     , gameLogic(*fractions)
+    , rightToLeft(FormTexts::rightToLeft(catalogue))
 {
 }
 
@@ -75,7 +76,7 @@ void FormHandlers::List1_MouseDown(const PickRule::Press &press)
 bool FormHandlers::List1_KeyDown(const PickRule::KeyPress &key)
 {
     const std::vector<std::string> items = GameView::itemTexts(gameLogic.state().offer);
-    if (const std::optional<int> row = PickRule::rowPickedBy(key, items, form.list1ListIndex()))
+    if (const std::optional<int> row = PickRule::rowPickedBy(key, items, form.list1ListIndex(), rightToLeft))
         List1_Click(*row);
     return PickRule::belongsToList(key);
 }

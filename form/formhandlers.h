@@ -67,4 +67,7 @@ private:
     std::unique_ptr<FractionSource> fractions;
     ErrorLog logError;
     Game gameLogic;
+    // Whether the form's language is written right to left, which the list's Left
+    // and Right follow.
+    bool rightToLeft;
 };

@@ -25,6 +25,16 @@ std::optional<int> searched(std::string_view character, std::span<const std::str
     return std::nullopt;
 }
 
+// Left and Right as a language written left to right reads them.
+Key inReadingDirection(Key key, bool rightToLeft)
+{
+    if (rightToLeft && key == Key::Left)
+        return Key::Right;
+    if (rightToLeft && key == Key::Right)
+        return Key::Left;
+    return key;
+}
+
 // Where a moving key lands: from nothing selected, the downward keys reach the first
 // item and the upward keys the last, whatever their step.
 int landing(Key key, int selected, int last, int page)
@@ -62,7 +72,8 @@ std::optional<int> rowPickedBy(const Press &press)
     return press.row;
 }
 
-std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items, int selected)
+std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items, int selected,
+                               bool rightToLeft)
 {
     const int count = static_cast<int>(items.size());
     if (key.commandModifier || count <= 0)
@@ -75,7 +86,7 @@ std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string>
         const int rowsInView = key.rowHeight > 0 ? key.viewHeight / key.rowHeight : 1;
         const int page = std::max(rowsInView - 1, 1);
         const int last = count - 1;
-        row = std::clamp(landing(key.key, selected, last, page), 0, last);
+        row = std::clamp(landing(inReadingDirection(key.key, rightToLeft), selected, last, page), 0, last);
     }
     if (row == selected)
         return std::nullopt;

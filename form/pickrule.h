@@ -12,8 +12,10 @@
 //   the press completing a double click; a     none                   none
 //     right or middle press; a press off the
 //     items; a release; a drag
-//   Down, Right                                the first item         s + 1
-//   Up, Left                                   the last item          s - 1
+//   Down, and Right (Left in a language        the first item         s + 1
+//     written right to left)
+//   Up, and Left (Right in a language          the last item          s - 1
+//     written right to left)
 //   Home / End                                 the first / last item  the first / last item
 //   Page Down / Page Up                        the first / last item  s +/- (rows in view - 1)
 //   a character, such as a digit               the first item that    the next item after s
@@ -21,6 +23,7 @@
 //                                                                       going round
 //   Space, Enter; any key with Ctrl, Alt, Meta none                   none
 //
+// Left and Right follow the reading direction: towards the end of a line is onwards.
 // A key picks only an item other than the selected one and never runs off the list.
 // Each pick rebuilds the list under the pointer, which is why the second press of a
 // double click and the release after a drag must not pick from the new list.
@@ -65,9 +68,10 @@ struct KeyPress
 [[nodiscard]] std::optional<int> rowPickedBy(const Press &press);
 
 // The item a key picks, if any, in a list showing items, of which the item at row
-// selected is selected (-1 when none is).
+// selected is selected (-1 when none is), on a form in a language written right to
+// left or not.
 [[nodiscard]] std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string> items,
-                                             int selected);
+                                             int selected, bool rightToLeft);
 
 // Whether the key is the list's to handle, even when it picks nothing: the front end
 // keeps such keys from its toolkit's own list handling, which would move the selection

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "scenariotables.h"
 
+#include "testlanguage.h"
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -59,8 +61,9 @@ void addPickScenarioRows()
     const QJsonObject table = pickTable();
     for (const QJsonValue scenario : table[u"scenarios"].toArray()) {
         const QJsonObject list = table[u"lists"][scenario[u"list"].toString()].toObject();
+        const bool mirrored = inRightToLeft() && scenario.toObject().contains(u"rightToLeft");
         const PickScenario row{scenario[u"name"].toString(), steps(list[u"before"]), list[u"cutTo"].toInt(),
-                               steps(scenario[u"input"]), strings(scenario[u"picks"])};
+                               steps(scenario[u"input"]), strings(scenario[mirrored ? u"rightToLeft" : u"picks"])};
         QTest::newRow(qPrintable(row.name)) << row;
     }
 }

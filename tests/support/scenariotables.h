@@ -24,7 +24,7 @@ struct PickScenario
     int cutTo = 0;
     // Each step: the input's name and its arguments.
     QList<QStringList> input;
-    // The numbers picked, in order.
+    // The numbers picked, in order, on a form in the test's language.
     QStringList picks;
 };
 
