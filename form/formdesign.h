@@ -93,5 +93,8 @@ inline constexpr std::string_view fontFamily = "Times New Roman";
 // The same metrics, for systems without Times New Roman.
 inline constexpr std::string_view fontMetricTwin = "Liberation Serif";
 inline constexpr int fontPointSize = 12;
+// A Naskh serif beside the form's serif, for the Arabic letters neither face of the
+// form's font has.
+inline constexpr std::string_view arabicFontFamily = "Amiri";
 
 } // namespace FormDesign

@@ -13,6 +13,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QAccessible>
+#include <QGlyphRun>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QScreen>
@@ -103,6 +104,19 @@ std::pair<int, int> inkColumns(const QImage &image, const QRect &rect, int thres
     return {first, last};
 }
 
+// The font families the glyphs of a line of text are drawn in with font.
+QStringList drawnIn(const QString &line, const QFont &font)
+{
+    QTextLayout layout(line, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QStringList families;
+    for (const QGlyphRun &run : layout.glyphRuns())
+        families.append(run.rawFont().familyName());
+    return families;
+}
+
 // The first line of a paragraph of a box, laid out as the box shows it.
 QTextLine laidOut(const QTextBlock &paragraph)
 {
@@ -191,6 +205,14 @@ void TestGameForm::controlsFollowTheTable()
     QCOMPARE(widget->font().pointSize(), FormDesign::fontPointSize);
     QCOMPARE(font.weight(), int(QFont::Normal));
     QVERIFY(!font.italic());
+    // Every letter of what it shows is drawn in the form's serif, or the Arabic serif
+    // beside it, not in a face the system would choose.
+    const QStringList serifs{fromUtf8(FormDesign::fontFamily), fromUtf8(FormDesign::fontMetricTwin),
+                             fromUtf8(FormDesign::arabicFontFamily)};
+    for (const QString &line : shownBy(widget).split(u'\n', Qt::SkipEmptyParts)) {
+        for (const QString &family : drawnIn(line, widget->font()))
+            QVERIFY2(serifs.contains(family), qPrintable(family + QStringLiteral(": ") + line));
+    }
 }
 
 void TestGameForm::windowAtStart()
