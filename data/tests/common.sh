@@ -51,11 +51,11 @@ png_header() {
          "$(( ($5 << 24) | ($6 << 16) | ($7 << 8) | $8 ))" "$9" "${10}"
 }
 
-# desktop_key FILE KEY: the value of KEY in the [Desktop Entry] group, the untranslated
-# one for Name, the Bulgarian one for Name[bg].
+# desktop_key FILE KEY [GROUP]: the value of KEY in the [Desktop Entry] group, or in
+# GROUP, the untranslated one for Name, the Bulgarian one for Name[bg].
 desktop_key() {
-    awk -v key="$2" '
-        /^\[/ { in_entry = ($0 == "[Desktop Entry]"); next }
+    awk -v key="$2" -v group="[${3:-Desktop Entry}]" '
+        /^\[/ { in_entry = ($0 == group); next }
         in_entry && index($0, key "=") == 1 { print substr($0, length(key) + 2); exit }
     ' "$1"
 }
@@ -156,7 +156,7 @@ check_tree() {
     local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
     local share=$root/$datadir
     local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
-    local folder heading language catalogues=()
+    local folder heading language id name catalogues=() languages=(en)
     desktop=$share/applications/$app_id.desktop
     metainfo=$share/metainfo/$app_id.metainfo.xml
     icons=$share/icons/hicolor
@@ -166,6 +166,7 @@ check_tree() {
     for f in "$srcdata"/../po/*.po; do
         f=${f##*/}
         catalogues+=("$share/locale/${f%.po}/LC_MESSAGES/rovalin.mo")
+        languages+=("${f%.po}")
     done
     for f in "$root/$bindir/rovalin" "$desktop" "$metainfo" "${catalogues[@]}" \
              "$icons/scalable/apps/$app_id.svg" \
@@ -247,6 +248,18 @@ check_tree() {
             fail "desktop entry: Exec=$exec_cmd does not start the installed rovalin"
         [ "$(desktop_key "$desktop" Icon)" = "$app_id" ] ||
             fail "desktop entry: Icon is not $app_id"
+        # An action starts the program in each of its languages, named in that
+        # language as its installed catalogue names it (English by the sources).
+        for language in "${languages[@]}"; do
+            id=${language//[^A-Za-z0-9-]/-}
+            name=$(LANGUAGE=$language LC_ALL=C.UTF-8 TEXTDOMAINDIR="$share/locale" gettext -d rovalin English)
+            [[ ";$(desktop_key "$desktop" Actions)" == *";$id;"* ]] ||
+                fail "desktop entry: Actions lacks $id"
+            [ "$(desktop_key "$desktop" Name "Desktop Action $id")" = "$name" ] ||
+                fail "desktop entry: the action $id is not named $name"
+            [ "$(desktop_key "$desktop" Exec "Desktop Action $id")" = "rovalin --language=$language" ] ||
+                fail "desktop entry: the action $id does not start rovalin --language=$language"
+        done
     fi
     if [ -f "$metainfo" ]; then
         [ "$(xml_text "$metainfo" id)" = "$app_id" ] || fail "metainfo: <id> is not $app_id"
