@@ -183,10 +183,12 @@ pids+=("$orca")
 hear "Screen reader on" "that it is on"
 
 # A text as the program's catalogue words it in its language (the catalogues lie
-# beside the program's folder), with each "%s" standing for a number.
+# beside the program's folder), with each "%s" standing for a number: in a language
+# written right to left, one between the isolates LRI and PDI that keep it left to
+# right on the form, and which speech passes over.
 said() {
     LANGUAGE=$language LC_ALL=C.UTF-8 TEXTDOMAINDIR="$(dirname "$binary")/../share/locale" gettext -d rovalin "$1" |
-        sed 's/%s/[0-9]+/'
+        sed 's/%s/(\xe2\x81\xa6)?[0-9]+(\xe2\x81\xa9)?/'
 }
 
 if [ -n "$page" ]; then
