@@ -24,6 +24,9 @@ import polib
 # the name of its language in that language, and the name of the strip of languages.
 LANGUAGE_NAME = "English"
 LANGUAGES = "Language"
+# The text form/formtexts.h marks as the direction its language is written in: "RTL"
+# in a catalogue of a language written right to left.
+DIRECTION = "LTR"
 # The language the texts are written in, which needs no catalogue.
 SOURCE_LANGUAGE = "en"
 
@@ -45,11 +48,17 @@ def write_script(path, variable, value):
     path.write_text(f"window.{variable}={text};\n", encoding="utf-8")
 
 
+def direction(texts):
+    """The direction the language of texts is written in, as HTML names it."""
+    return "rtl" if texts.get(DIRECTION) == "RTL" else "ltr"
+
+
 def write_manifest(path, manifest, code, texts):
     localised = dict(manifest)
     for field in ("name", "short_name", "description"):
         localised[field] = texts.get(manifest[field], manifest[field])
     localised["lang"] = tag(code)
+    localised["dir"] = direction(texts)
     path.write_text(json.dumps(localised, ensure_ascii=False, indent=2) + "\n", encoding="utf-8")
 
 
@@ -69,8 +78,8 @@ def main(argv):
     for code, texts in sorted(languages.items()):
         write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
         write_manifest(out / f"rovalin.{code}.webmanifest", manifest, code, texts)
-        listed.append({"code": code, "tag": tag(code), "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME),
-                       "strip": texts.get(LANGUAGES, LANGUAGES)})
+        listed.append({"code": code, "tag": tag(code), "dir": direction(texts),
+                       "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME), "strip": texts.get(LANGUAGES, LANGUAGES)})
     start = Path(start_template).read_text(encoding="utf-8")
     (out / "start.js").write_text(start.replace("@LANGUAGES@", json.dumps(listed, ensure_ascii=False)),
                                   encoding="utf-8")

@@ -100,7 +100,7 @@ std::string_view namedBy(std::string_view name)
 
 // A control as the page's native element, with the id of its name on the form. A
 // label before a control is a <label> of it, which names the control; the title is
-// the page's heading; the statement box takes the focus, as the window's does.
+// the page's heading.
 std::string element(const FormDesign::Control &control, const Catalogue &texts)
 {
     const std::string names = attribute("id", control.name) + attribute("aria-label", texts.translate(control.accessibleName))
@@ -114,7 +114,7 @@ std::string element(const FormDesign::Control &control, const Catalogue &texts)
         return "<label" + names + " class=\"label\"" + attribute("for", namedBy(control.name)) + ">" + caption
             + "</label>";
     case ControlKind::Transcript:
-        return "<textarea" + names + " readonly autofocus>" + caption + "</textarea>";
+        return "<textarea" + names + " readonly>" + caption + "</textarea>";
     case ControlKind::TextBox:
         // A new game unlocks the result box, Text2(2).
         return "<input" + names + " type=\"text\"" + (control.index == 2 ? "" : " readonly") + ">";
@@ -157,12 +157,14 @@ std::string styleRules()
 {
     const FormDesign::Rect form = FormDesign::toPixels(FormDesign::client);
     // The page brings Times New Roman's metric twin, cut down and renamed Rovalin
-    // Serif, for systems that have neither.
+    // Serif, for systems that have neither; and for the Arabic letters, which neither
+    // has, Amiri, a Naskh serif, cut down and renamed Rovalin Naskh where the system
+    // has no Amiri.
     std::string rules = "\n:root { --form-width: "
         + std::to_string(form.width) + "; --form-height: " + std::to_string(form.height) + "; }\n#rovalin { width: "
         + pixels(form.width) + "; height: " + pixels(form.height) + "; background-color: "
         + cssColour(FormDesign::formBackground) + "; font-family: \"" + std::string(FormDesign::fontFamily) + "\", \""
-        + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", serif; font-size: "
+        + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", \"Amiri\", \"Rovalin Naskh\", serif; font-size: "
         + std::to_string(FormDesign::fontPointSize) + "pt; }\n";
     for (const FormDesign::Control &control : FormDesign::controls) {
         rules += placed("#" + std::string(control.name), control.rect);

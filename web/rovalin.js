@@ -104,8 +104,9 @@
     };
 
     list.addEventListener('mousedown', (event) => {
-      // On the scroll bar the browser scrolls the list.
-      if (event.target === list && event.offsetX >= list.clientWidth) return;
+      // On the scroll bar, at the list's end edge (its left in a language written
+      // right to left), the browser scrolls the list.
+      if (event.target === list && (event.offsetX < 0 || event.offsetX >= list.clientWidth)) return;
       // The browser's own list box would select on the press and again while dragging;
       // the handlers decide instead.
       event.preventDefault();
@@ -157,8 +158,8 @@
     game.formLoad(window.rovalinLanguage.inMarkup);
     listen();
     document.documentElement.removeAttribute('data-translating');
-    // The statement box takes the focus as the page opens, unless the player has put
-    // it elsewhere; a form out of sight while it was put into its language could not.
+    // The statement box takes the focus as the window's does, unless the player has
+    // put it elsewhere meanwhile.
     if (document.activeElement === document.body) text1.focus();
     // Read by the page's tests.
     window.rovalinGame = { pickCount: () => game.pickCount() };

@@ -1,38 +1,48 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""Cuts Liberation Serif down to the characters the game can show, as WOFF2.
+"""Cuts a font down to the characters the game can show, as WOFF2: Liberation Serif,
+Times New Roman's metric twin, for the page's serif, and Amiri, a Naskh serif, for the
+Arabic letters, which Liberation Serif lacks.
 
 The characters are read from the string literals of the C++ headers given (the texts
 of the form and the game, in English) and from the gettext catalogues given (the same
 texts in each language), so a text changed there changes the font at the next build;
-the characters the game's numbers are printed with are added to them.
+the characters the game's numbers are printed with are added to them. With --script,
+only the characters of that script are kept (such as Arabic: the font for it need not
+carry digits and Latin letters, which the serif has), and of its typographic features
+only those a script needs: its letters' forms and required ligatures and the places of
+its marks. Amiri's optional ligatures would make the font four times as large.
 
-Liberation's licence (SIL Open Font License 1.1) reserves the name "Liberation" for
-the unmodified fonts, so the cut-down font is renamed; its licence file says what it
-was made from and carries the original copyright and licence.
+The fonts' licence (SIL Open Font License 1.1) lets a font reserve its name for the
+unmodified font, as Liberation does, so the cut-down font is renamed; its licence file
+says what it was made from and carries the original copyright and licence.
 
 It also writes the style sheet's @font-face rule for the font, with the characters it
 has as its unicode-range: a browser then fetches the font only for a text that needs
 one of them and that no font before it in the list has, and never for a character the
 font lacks, such as the Arabic name of a language in the page's strip.
 
-Usage: subsetfont.py FONT COPYRIGHT OUT_FONT OUT_LICENCE OUT_FACE HEADER_OR_CATALOGUE...
+Usage: subsetfont.py [--script NAME] FAMILY FONT COPYRIGHT OUT_FONT OUT_LICENCE OUT_FACE
+                     HEADER_OR_CATALOGUE...
+FAMILY is the cut-down font's name, such as "Rovalin Serif".
 Needs Debian's python3-fonttools, python3-brotli and python3-polib.
 """
 
 import sys
+import unicodedata
 from pathlib import Path
 
 import polib
 from fontTools import subset
 from fontTools.ttLib import TTFont
 
-FAMILY = "Rovalin Serif"
-POSTSCRIPT_NAME = "RovalinSerif-Regular"
+# What decimalText (form/numbertext.cpp) prints a number with: digits and a minus sign.
+NUMBER_CHARACTERS = "0123456789-"
 
-# What decimalText (game/arithmetic.cpp) prints a number with: digits, a minus sign,
-# a decimal point and an exponent such as "e+20".
-NUMBER_CHARACTERS = "0123456789-.e+"
+# The typographic features a script's text needs, for the font cut down to one script:
+# the forms of letters joined before and after, the required ligatures, the composed
+# characters, the marks placed on letters and on marks, and the kerning.
+NEEDED_FEATURES = ["isol", "init", "medi", "fina", "rlig", "ccmp", "locl", "mark", "mkmk", "kern"]
 
 SIMPLE_ESCAPES = {"n": "\n", "r": "\r", "t": "\t", "0": "\0", "\\": "\\", '"': '"', "'": "'", "?": "?"}
 
@@ -90,19 +100,20 @@ def texts_of(path):
     return string_literals(Path(path).read_text(encoding="utf-8"))
 
 
-def shown_characters(sources):
+def shown_characters(sources, script):
     characters = set(NUMBER_CHARACTERS)
     for source in sources:
         for text in texts_of(source):
             characters.update(text)
     # Line breaks and other controls are layout, not glyphs.
-    return sorted(c for c in characters if c.isprintable())
+    shown = (c for c in characters if c.isprintable())
+    return sorted(c for c in shown if not script or unicodedata.name(c, "").startswith(script.upper() + " "))
 
 
-def rename(font):
+def rename(font, family):
     names = font["name"]
-    new_names = {1: FAMILY, 3: f"{POSTSCRIPT_NAME} (subset)", 4: FAMILY, 6: POSTSCRIPT_NAME,
-                 16: FAMILY}
+    postscript_name = family.replace(" ", "") + "-Regular"
+    new_names = {1: family, 3: f"{postscript_name} (subset)", 4: family, 6: postscript_name, 16: family}
     for record in names.names:
         if record.nameID in new_names:
             record.string = new_names[record.nameID]
@@ -121,42 +132,49 @@ def unicode_range(code_points):
     return ", ".join(f"U+{first:X}" if first == last else f"U+{first:X}-{last:X}" for first, last in runs)
 
 
-def font_face(font_file, code_points):
-    return (f'@font-face {{\n    font-family: "{FAMILY}";\n'
+def font_face(family, font_file, code_points):
+    return (f'@font-face {{\n    font-family: "{family}";\n'
             f'    src: url("{Path(font_file).name}") format("woff2");\n'
             '    font-weight: normal;\n    font-style: normal;\n'
             f'    unicode-range: {unicode_range(code_points)};\n}}\n')
 
 
 def main(argv):
-    if len(argv) < 7:
+    arguments = argv[1:]
+    script = None
+    if arguments[:1] == ["--script"]:
+        script, arguments = arguments[1], arguments[2:]
+    if len(arguments) < 7:
         sys.exit(__doc__)
-    font_path, copyright_path, out_font, out_licence, out_face, *sources = argv[1:]
-    characters = shown_characters(sources)
+    family, font_path, copyright_path, out_font, out_licence, out_face, *sources = arguments
+    characters = shown_characters(sources, script)
 
     options = subset.Options()
     options.flavor = "woff2"
-    # The browsers that fall back to this font (Android, Linux without Liberation)
-    # hardly use TrueType hinting; without it the font is half the size.
+    # The browsers that fall back to these fonts (Android, Linux without Liberation)
+    # hardly use TrueType hinting; without it a font is half the size.
     options.hinting = False
     options.name_IDs = ["*"]
     options.notdef_outline = True
     options.drop_tables += ["FFTM"]
+    if script:
+        options.layout_features = NEEDED_FEATURES
     font = TTFont(font_path, recalcTimestamp=False)
+    original = font["name"].getDebugName(1)
     version = font["name"].getDebugName(5)
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=[ord(c) for c in characters])
     subsetter.subset(font)
-    rename(font)
+    rename(font, family)
     font.flavor = "woff2"
     font.save(out_font)
-    Path(out_face).write_text(font_face(out_font, font.getBestCmap().keys()), encoding="utf-8")
+    Path(out_face).write_text(font_face(family, out_font, font.getBestCmap().keys()), encoding="utf-8")
 
     licence = (
-        f"{FAMILY} ({Path(out_font).name}) is Liberation Serif, {version}, from Debian's\n"
-        f"fonts-liberation2, cut down to the {len(characters)} characters the game Ровалин shows\n"
-        "and without hinting. As the licence asks of a modified version, it does not\n"
-        "carry the reserved name Liberation. Its copyright and licence:\n\n"
+        f"{family} ({Path(out_font).name}) is {original}, {version}, cut down to the\n"
+        f"{len(characters)} characters the game Ровалин shows and without hinting. As the\n"
+        "licence asks of a modified version, it does not carry the original font's name.\n"
+        "Its copyright and licence:\n\n"
     )
     Path(out_licence).write_text(licence + Path(copyright_path).read_text(encoding="utf-8"),
                                  encoding="utf-8")

@@ -6,9 +6,14 @@
 
 #include <algorithm>
 
+std::string shownValue(const ShownText &text, bool rightToLeft)
+{
+    return rightToLeft ? "\u2066" + text.value + "\u2069" : text.value;
+}
+
 std::string inLanguage(const ShownText &text, const Catalogue &texts)
 {
-    const std::string value = FormTexts::rightToLeft(texts) ? "\u2066" + text.value + "\u2069" : text.value;
+    const std::string value = shownValue(text, FormTexts::rightToLeft(texts));
     return text.word.empty() ? value : FormTexts::filled(texts.translate(text.word), value);
 }
 

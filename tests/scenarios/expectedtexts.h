@@ -25,6 +25,10 @@ struct ShownText
     std::string value;
 };
 
+// The value as it is shown in a language written left to right, or right to left,
+// where numbers stay left to right between Unicode's isolates LRI and PDI.
+[[nodiscard]] std::string shownValue(const ShownText &text, bool rightToLeft);
+
 [[nodiscard]] std::string inLanguage(const ShownText &text, const Catalogue &texts);
 
 namespace Expected {

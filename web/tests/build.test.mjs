@@ -26,13 +26,15 @@ test('the page is compiled from the sources in game/, not from a copy', () => {
   assert.match(gameLink ?? '', /game\/librovalin_game\.a/, 'the page\'s WebAssembly links the game library');
 });
 
-test('the page folder holds the page, its font and the font\'s licence, its icons, its languages and its service worker, nothing else', () => {
+test('the page folder holds the page, its fonts and their licences, its icons, its languages and its service worker, nothing else', () => {
   const files = readdirSync(pageDirectory, { recursive: true }).sort();
   // Every catalogue of po/ is a language of the page, and so is English.
   const catalogues = readdirSync(path.join(repositoryRoot, 'po')).filter((name) => name.endsWith('.po'))
     .map((name) => name.slice(0, -'.po'.length));
   assert.deepEqual(pageLanguages.map(({ code }) => code), [...catalogues, 'en'].sort());
   assert.deepEqual(files, [
+    'RovalinNaskh-LICENSE.txt',
+    'RovalinNaskh-Regular.woff2',
     'RovalinSerif-LICENSE.txt',
     'RovalinSerif-Regular.woff2',
     'index.html',
@@ -49,6 +51,8 @@ test('the page folder holds the page, its font and the font\'s licence, its icon
   ].sort());
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinSerif-LICENSE.txt'), 'utf8'),
     /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
+  assert.match(readFileSync(path.join(pageDirectory, 'RovalinNaskh-LICENSE.txt'), 'utf8'),
+    /Amiri[^]*SIL OPEN FONT LICENSE,?\s+Version 1\.1/i);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched;
   // the script waits for the markup, which shows the form before it has run.
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');

@@ -4,7 +4,8 @@
 // in pixels and the texts as written (in English, the catalogues' keys), the form's
 // texts by their names in form/formtexts.h, and the whole games of the scenario table
 // with what the form shows along each (tests/scenarios/expectedtexts.h), each text
-// still to be put into a language as [word, value].
+// still to be put into a language as [word, value in a language written left to right,
+// value in one written right to left].
 
 #include "expectedtexts.h"
 
@@ -51,9 +52,10 @@ json pixels(const FormDesign::Rect &twips)
     return {rect.left, rect.top, rect.width, rect.height};
 }
 
+// A text as [word, value left to right, value right to left].
 json shown(const ShownText &text)
 {
-    return {text.word, text.value};
+    return {text.word, shownValue(text, false), shownValue(text, true)};
 }
 
 json shown(const std::vector<ShownText> &texts)

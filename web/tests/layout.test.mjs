@@ -9,10 +9,12 @@ import assert from 'node:assert/strict';
 
 import { origins, pageSession } from './support/browser.mjs';
 import { accessibleNode, pick } from './support/rovalinform.mjs';
-import { designedControls as designed, designedForm, translator } from './support/tables.mjs';
+import { designedControls as designed, designedForm, pageLanguages, translator } from './support/tables.mjs';
 
-// The form in Bulgarian, opened both ways, and in English, served over http.
-const runs = [...origins.map((origin) => [origin, 'bg']), ['http', 'en']];
+// The form in Bulgarian, opened both ways, and in each of the page's other languages,
+// served over http.
+const runs = [...origins.map((origin) => [origin, 'bg']),
+  ...pageLanguages.filter(({ code }) => code !== 'bg').map(({ code }) => ['http', code])];
 
 // What each kind of control is on the page, and what a screen reader calls it.
 const natures = {
@@ -34,6 +36,11 @@ const shownText = (element) => (element.matches('input, textarea') ? element.val
 for (const [origin, language] of runs) {
   describe(`the form's layout in ${language}, page opened over ${origin}`, () => {
     const translate = translator(language);
+    // A language written right to left mirrors the form: each control at its mirrored
+    // place.
+    const rightToLeft = pageLanguages.find(({ code }) => code === language).dir === 'rtl';
+    const placed = ([left, top, width, height]) =>
+      [rightToLeft ? designedForm.rect[2] - left - width : left, top, width, height];
     const session = pageSession(origin);
     let page;
     before(async () => { ({ page } = await session.open(`?lang=${language}`)); });
@@ -52,7 +59,8 @@ for (const [origin, language] of runs) {
       for (const { name, kind, rect, caption, background } of designed) {
         const box = await control(name).boundingBox();
         const actual = [box.x - origin.x, box.y - origin.y, box.width, box.height].map((value) => value / scale);
-        assert.ok(actual.every((value, at) => Math.abs(value - rect[at]) <= 1), `${name} at ${actual}, designed at ${rect}`);
+        const designedAt = placed(rect);
+        assert.ok(actual.every((value, at) => Math.abs(value - designedAt[at]) <= 1), `${name} at ${actual}, designed at ${designedAt}`);
         assert.deepEqual(await control(name).evaluate(natures[kind].read), natures[kind].is, name);
         // The list shows the game's numbers, not a caption; the title ends its line.
         const shown = translate(caption) + (kind === 'title' ? '\n' : '');
@@ -81,7 +89,8 @@ for (const [origin, language] of runs) {
         return [style.fontFamily, style.fontSize];
       });
       const { fontFamily, fontMetricTwin, fontPointSize } = designedForm;
-      assert.deepEqual(font, [`"${fontFamily}", "${fontMetricTwin}", "Rovalin Serif", serif`, `${(fontPointSize * 4) / 3}px`]);
+      assert.deepEqual(font, [`"${fontFamily}", "${fontMetricTwin}", "Rovalin Serif", Amiri, "Rovalin Naskh", serif`,
+        `${(fontPointSize * 4) / 3}px`]);
       const bundled = await page.evaluate(async () => {
         const faces = await document.fonts.load('12pt "Rovalin Serif"');
         return faces.map((face) => face.status);

@@ -35,12 +35,18 @@ test('after the first visit over http, the page starts and plays with the networ
     const { page, errors } = await openPage(browser.context, address.url);
     const warnings = [];
     page.on('console', (message) => warnings.push(message.text()));
-    // Until the worker has kept a copy of every file the visit loaded.
-    await page.waitForFunction(async (paths) => {
+    // Until the worker serves the page and has kept a copy of every file it loaded
+    // (asked again and again: the page's answer takes a promise).
+    const kept = (paths) => page.evaluate(async (wanted) => {
       const [name] = await caches.keys();
-      const cache = name && await caches.open(name);
-      return Boolean(cache) && (await Promise.all(paths.map((path) => cache.match(path)))).every(Boolean);
-    }, address.served);
+      const cache = navigator.serviceWorker.controller && name && await caches.open(name);
+      return Boolean(cache) && (await Promise.all(wanted.map((path) => cache.match(path)))).every(Boolean);
+    }, paths);
+    const loaded = address.served.filter((path) => path !== '/serviceworker.js');
+    for (let tries = 0; !await kept(loaded); ++tries) {
+      assert.ok(tries < 100, 'the worker kept no copy within ten seconds');
+      await page.waitForTimeout(100);
+    }
     await address.close();
     await browser.context.setOffline(true);
     await page.reload();

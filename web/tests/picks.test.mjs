@@ -37,7 +37,12 @@ async function play(page, [input, first, second]) {
     }
     // Inside the border: near the bottom of the list, or of its scroll bar.
     case 'clickEmptyArea': return page.mouse.click(list.x + 20, list.y + list.height - 10);
-    case 'clickScrollBar': return page.mouse.click(list.x + list.width - 9, list.y + list.height - 25);
+    // The scroll bar is at the list's end edge: its left in a language written right
+    // to left.
+    case 'clickScrollBar': {
+      const rightToLeft = await form.list.evaluate((element) => getComputedStyle(element).direction === 'rtl');
+      return page.mouse.click(list.x + (rightToLeft ? 9 : list.width - 9), list.y + list.height - 25);
+    }
     case 'tab':
       await form.transcript.focus();
       return page.keyboard.press('Tab');
@@ -49,15 +54,17 @@ async function play(page, [input, first, second]) {
   }
 }
 
-describe('what counts as a pick, page opened over http', () => {
+// In Bulgarian, and in Arabic, written right to left, where a row's picks may differ.
+for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`what counts as a pick in ${language}, page opened over http`, () => {
   const session = pageSession('http');
   let page;
 
-  for (const { name, list, input, picks } of pickScenarios) {
+  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks } of pickScenarios) {
+    const picks = rightToLeft && rightToLeftPicks ? rightToLeftPicks : leftToRightPicks;
     test(name, async () => {
       await page?.close();
       let errors;
-      ({ page, errors } = await session.open());
+      ({ page, errors } = await session.open(`?lang=${language}`));
       const { before: setup, cutTo } = lists[list];
       for (const step of setup) await play(page, step);
       if (cutTo) {

@@ -11,17 +11,18 @@ export function textsShown(page) {
 }
 
 // The families that drew text, each with whether the page brought it: the text is put
-// in the page in "Rovalin Serif" alone, so any other family drew a character that the
-// page's font lacks.
+// in the page in its own fonts alone, "Rovalin Serif" and, for Arabic letters, "Rovalin
+// Naskh", so any other family drew a character that the page's fonts lack.
 export async function fontsDrawing(page, text) {
   await page.evaluate(async (shown) => {
     const probe = document.createElement('div');
     probe.id = 'font-probe';
-    probe.style.fontFamily = '"Rovalin Serif", monospace';
+    probe.style.fontFamily = '"Rovalin Serif", "Rovalin Naskh", monospace';
     probe.style.whiteSpace = 'pre-wrap';
-    probe.textContent = shown;
+    // Unicode's direction marks and isolates are drawn by no font.
+    probe.textContent = shown.replace(/\p{Cf}/gu, '');
     document.body.append(probe);
-    await document.fonts.load('16px "Rovalin Serif"', shown);
+    await document.fonts.load('16px "Rovalin Serif", "Rovalin Naskh"', shown);
   }, text);
   const devtools = await page.context().newCDPSession(page);
   try {
@@ -35,4 +36,27 @@ export async function fontsDrawing(page, text) {
     await devtools.detach();
     await page.evaluate(() => document.getElementById('font-probe').remove());
   }
+}
+
+// Whether a line of numbers such as "25 - 4 = 21", laid out as the transcript box
+// lays out its lines, shows its first digit left of its "=". Chromium's text areas
+// honour no isolates and marks, so the box's own style must keep such a line left to
+// right: the line is set without them, in a probe with the box's style.
+export function readsLeftToRight(page, line) {
+  return page.evaluate((text) => {
+    const box = getComputedStyle(document.getElementById('Text1_0'));
+    const probe = document.createElement('div');
+    probe.textContent = text.replace(/\p{Cf}/gu, '');
+    Object.assign(probe.style, { direction: box.direction, unicodeBidi: box.unicodeBidi, textAlign: box.textAlign });
+    document.body.append(probe);
+    const left = (at) => {
+      const range = document.createRange();
+      range.setStart(probe.firstChild, at);
+      range.setEnd(probe.firstChild, at + 1);
+      return range.getBoundingClientRect().left;
+    };
+    const leftToRight = left(probe.textContent.search(/[0-9]/)) < left(probe.textContent.indexOf('='));
+    probe.remove();
+    return leftToRight;
+  }, line);
 }

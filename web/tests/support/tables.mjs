@@ -64,10 +64,15 @@ export function wordsIn(code) {
 
 // What the form shows and says along a game of the table, in a language: the
 // table's texts, each a word of the form with its value or a line of numbers, put into
-// it. Text1(0) as a text area shows it, one line break between the lines.
+// it, the value as the language's direction shows it. Text1(0) as a text area shows
+// it, one line break between the lines.
 export function expected(code) {
   const translate = translator(code);
-  const inLanguage = ([word, value]) => (word ? translate(word).replace('%s', value) : value);
+  const rightToLeft = pageLanguages.find((language) => language.code === code).dir === 'rtl';
+  const inLanguage = ([word, leftToRight, rightToLeftValue]) => {
+    const value = rightToLeft ? rightToLeftValue : leftToRight;
+    return word ? translate(word).replace('%s', value) : value;
+  };
   return (game) => ({
     secondList: game.secondList,
     transcript: game.transcript.map(inLanguage).join('\n'),
