@@ -4,28 +4,19 @@
 // pick rule's terms and calls the handler for it in the game's WebAssembly
 // (web/gamepage.cpp); and it carries out on the page each write the handlers make.
 // The build puts the WebAssembly in as base64, so that the page is one classic script
-// that also runs from disk, where a browser fetches nothing. The script runs as soon as
-// it has arrived: the module is compiled while the browser still reads the page, and
-// the controls are found once it has read them.
+// that also runs from disk, where a browser fetches nothing. The browser fetches it
+// while it reads the page and runs it once it has drawn the form.
 
 (() => {
   'use strict';
 
   const byId = (id) => document.getElementById(id);
-  let list;
-  let label1;
-  let text2;
-  let text1;
-  let command1;
-  let announcement;
-  const findControls = () => {
-    list = byId('List1');
-    label1 = [0, 1, 2].map((index) => byId(`Label1_${index}`));
-    text2 = [0, 1, 2].map((index) => byId(`Text2_${index}`));
-    text1 = byId('Text1_0');
-    command1 = [0, 1].map((index) => byId(`Command1_${index}`));
-    announcement = byId('announcement');
-  };
+  const list = byId('List1');
+  const label1 = [0, 1, 2].map((index) => byId(`Label1_${index}`));
+  const text2 = [0, 1, 2].map((index) => byId(`Text2_${index}`));
+  const text1 = byId('Text1_0');
+  const command1 = [0, 1].map((index) => byId(`Command1_${index}`));
+  const announcement = byId('announcement');
 
   let game; // the WebAssembly's exports
   const encoder = new TextEncoder();
@@ -151,21 +142,15 @@
     command1.forEach((button, index) => button.addEventListener('click', () => game.command1Click(index)));
   };
 
-  // The module, the page's language and its texts and the page read, then the form is
-  // loaded and takes the player's input.
+  // The module, which the browser compiles beside its drawing of the form.
   const bytes = atob('@WASM_BASE64@');
-  const module = new Uint8Array(bytes.length);
-  for (let at = 0; at < bytes.length; ++at) module[at] = bytes.charCodeAt(at);
-  const pageRead = new Promise((read) => {
-    if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', read);
-    else read();
-  });
-  Promise.all([
-    WebAssembly.instantiate(module, { page, env: clock, wasi_snapshot_preview1: system }),
-    window.rovalinLanguage.texts,
-    pageRead,
-  ]).then(([{ instance }, texts]) => {
-    findControls();
+  const code = new Uint8Array(bytes.length);
+  for (let at = 0; at < bytes.length; ++at) code[at] = bytes.charCodeAt(at);
+  const module = WebAssembly.compile(code)
+    .then((compiled) => WebAssembly.instantiate(compiled, { page, env: clock, wasi_snapshot_preview1: system }));
+  // The module, the page's language and its texts, then the form is loaded and takes
+  // the player's input.
+  Promise.all([module, window.rovalinLanguage.texts]).then(([instance, texts]) => {
     game = instance.exports;
     game._initialize();
     // The fractions a script put in the global rovalinTestFractions before the page

@@ -54,9 +54,9 @@ test('the page folder holds the page, its fonts and their licences, its icons, i
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinNaskh-LICENSE.txt'), 'utf8'),
     /Amiri[^]*SIL OPEN FONT LICENSE,?\s+Version 1\.1/i);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched;
-  // the markup shows the form before the script has run, and does not wait for it.
+  // the markup shows the form before the script has run.
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');
-  assert.match(html, /<script src="rovalin\.js" async><\/script>/);
+  assert.match(html, /<script src="rovalin\.js" defer><\/script>/);
   assert.doesNotMatch(html, /type="module"|https?:/);
   // A policy in a meta element covers only what comes after it, so it comes before the
   // first element that loads anything.
