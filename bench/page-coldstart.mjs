@@ -496,9 +496,14 @@ async function coldVisit(target, origin, { warm = false } = {}) {
   const browser = await launchBrowser(browserOptions);
   try {
     const watcher = watchRequests(browser.context);
+    const sentBefore = target.server.served.length;
     const cold = await timedLoad(browser.context, url, what);
     await serviceWorkerSettled(cold.page, watcher);
-    const visit = { ...await cold.collect(), requests: watcher.requests.splice(0) };
+    // What the server sent, over http: a request the browser answered from its own
+    // cache, such as the service worker's copy of a file the page has just loaded,
+    // sends nothing.
+    const sent = origin === 'http' ? target.server.served.slice(sentBefore) : [];
+    const visit = { ...await cold.collect(), requests: watcher.requests.splice(0), sent };
     if (warm) {
       await cold.page.close();
       const second = await timedLoad(browser.context, url, `${what}, second visit`);
@@ -715,6 +720,13 @@ async function printReport(results, loads, page, floor) {
       printBytes(`${target.name} over ${origin}`, await visitBytes(results[origin][target.name][0].requests, origin, target));
     }
   }
+  for (const target of [page, floor]) {
+    const sent = results.http[target.name][0].sent;
+    let bytes = 0;
+    for (const name of sent) bytes += (await stat(path.join(target.folder, name.endsWith('/') ? `${name}index.html` : name))).size;
+    console.log(`  ${target.name} over http, what the server sent (the rest came from the browser's cache): `
+      + `${bytes} bytes in ${sent.length} responses`);
+  }
   const warmBytes = await visitBytes(warm[0].requests, 'http', page);
   console.log(`  page over http, second visit in the same profile: ${warmBytes.page} bytes in ${warmBytes.pageRequests} requests, `
     + `${warmBytes.fromCopy} bytes of them from the service worker's copy, ${warmBytes.page - warmBytes.fromCopy} bytes over the network`
@@ -751,6 +763,7 @@ async function main() {
     if (webFont) browserOptions.env = await withoutLocalSerif(workFolder);
     const page = { name: 'page', folder, urls: {} };
     servers.push(await startStaticServer(folder));
+    page.server = servers[0];
     page.urls.http = servers[0].url;
     page.urls.file = pathToFileURL(path.join(folder, 'index.html')).href;
 
@@ -759,6 +772,7 @@ async function main() {
     console.log(`browser: ${made.browserName}${webFont ? ', with no local font but DejaVu' : ''}`);
     const floor = { name: 'floor', folder: floorFolder, urls: {} };
     servers.push(await startStaticServer(floorFolder));
+    floor.server = servers[1];
     floor.urls.http = servers[1].url;
     floor.urls.file = pathToFileURL(path.join(floorFolder, 'index.html')).href;
     const worst = await checkFloor(floor, made.pageLayout);
