@@ -21,21 +21,27 @@ const screens = [
 
 const designSize = { width: 461, height: 342 };
 
-// Where the form is shown, and what the page's viewport and scrolling area are.
+// Where the form and the strip of languages are shown, and what the page's viewport
+// and scrolling area are.
 function layout(page) {
   return page.evaluate(() => new Promise((resolve) => requestAnimationFrame(() => {
     const { left, top, right, bottom, width, height } = document.getElementById('rovalin').getBoundingClientRect();
+    const strip = document.getElementById('languages').getBoundingClientRect();
     const root = document.documentElement;
     resolve({
       form: { left, top, right, bottom, width, height },
+      strip: { left: strip.left, right: strip.right, bottom: strip.bottom },
       viewport: { width: root.clientWidth, height: root.clientHeight },
       scrolling: { width: document.scrollingElement.scrollWidth, height: document.scrollingElement.scrollHeight },
     });
   })));
 }
 
-function assertFilledAndWhole({ form, viewport, scrolling }, what) {
+function assertFilledAndWhole({ form, strip, viewport, scrolling }, what) {
   const where = `${what}: form at ${JSON.stringify(form)} in ${JSON.stringify(viewport)}`;
+  // The strip of languages fits the screen's width, above the form.
+  assert.ok(strip.left >= 0 && strip.right <= viewport.width && strip.bottom <= form.top,
+    `${where}, strip at ${JSON.stringify(strip)}`);
   assert.ok(form.left >= 0 && form.top >= 0 && form.right <= viewport.width && form.bottom <= viewport.height,
     `${where}, not all of it in view`);
   assert.deepEqual(scrolling, viewport, `${what}: the page scrolls`);
