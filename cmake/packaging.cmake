@@ -34,8 +34,9 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 # Amiri, the serif the Arabic form draws its letters in, is recommended rather than
 # required: without it the program works in every language, Arabic included, whose
 # letters fontconfig then takes from another face of the system (DejaVu Sans, which
-# Debian's fontconfig normally brings along), only in a sans. Recommended packages are installed by
-# default, so a classroom gets the serif unless its administrator leaves them out.
+# Debian's fontconfig normally brings along), only in a sans. Recommended packages are
+# installed by default, so a classroom gets the serif unless its administrator leaves
+# them out.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-hosny-amiri")
 
 include(CPack)

@@ -4,7 +4,7 @@
 // The program's texts in one language. Every text is written in English
 // (form/formtexts.h); a Catalogue gives its translation. The desktop program reads its
 // catalogues with gettext (form/gettextcatalogue.h), the page from the files its build
-// makes of them (web/pagecatalogue.h); English itself needs no catalogue
+// makes of them (web/gamepage.cpp); English itself needs no catalogue
 // (SourceTexts).
 
 #include <string>

@@ -14,8 +14,10 @@
 #include "form/controltable.h"
 #include "form/formdesign.h"
 #include "form/formtexts.h"
-#include "form/numbertext.h"
+#include "form/gameview.h"
 #include "form/showntext.h"
+#include "game/fractionsource.h"
+#include "game/game.h"
 
 #include <nlohmann/json.hpp>
 
@@ -120,10 +122,12 @@ std::string element(const FormDesign::Control &control, const Catalogue &texts)
         return "<input" + names + " type=\"text\"" + (control.index == 2 ? "" : " readonly") + ">";
     case ControlKind::List: {
         // Rows of List1 the list box shows: more than one makes a list box, not a
-        // drop-down. It offers what a new game offers.
+        // drop-down. It offers what the game offers at the start of a new game.
+        FixedFractions anyDraw({});
+        Game game(anyDraw);
         std::string options;
-        for (int number = 20; number <= 49; ++number)
-            options += "<option>" + decimalText(number) + "</option>";
+        for (const std::string &item : GameView::itemTexts(game.NewGame().offer))
+            options += "<option>" + escaped(item) + "</option>";
         return "<select" + names + " size=\"7\">" + options + "</select>";
     }
     case ControlKind::Button:
