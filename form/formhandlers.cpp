@@ -13,10 +13,11 @@
 #include <vector>
 
 FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, ErrorLog log,
-                           std::unique_ptr<FractionSource> source)
+                           std::unique_ptr<FractionSource> source, SeedClock clock)
     : form(surface)
     , texts(catalogue)
-    , fractions(source ? std::move(source) : std::make_unique<UniformFractionSource>())
+    , fractions(std::move(source))
+    , seedClock(std::move(clock))
     , logError(std::move(log))
     , gameLogic(*fractions)
     , rightToLeft(FormTexts::rightToLeft(catalogue))
@@ -38,11 +39,20 @@ void FormHandlers::guarded(Work work)
 #endif
 }
 
+void FormHandlers::loadUnplayed(FormSurface &surface, const Catalogue &catalogue, ErrorLog log)
+{
+    // Nothing a new game shows depends on the hidden number, so any draw and any seed
+    // serve.
+    FormHandlers handlers(surface, catalogue, std::move(log), std::make_unique<FixedFractions>(std::vector<float>{}),
+                          [] { return std::uint64_t{0}; });
+    handlers.Form_Load();
+}
+
 void FormHandlers::Form_Load()
 {
     form.setCaption(FormTexts::windowTitle(AppInfo::siteAddress, texts));
     guarded([this] {
-        fractions->seed(clockSeed());
+        fractions->seed(seedClock());
         GameView::showNewGame(form, gameLogic.NewGame(), texts);
     });
 }

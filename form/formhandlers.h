@@ -8,7 +8,8 @@
 // decides nothing itself. Each handler asks the game (game/game.h) and shows what it
 // returns (form/gameview.h), then runs to completion:
 //
-//   the form is loaded      -> Form_Load        caption, seed the fractions, NewGame
+//   the form is loaded      -> Form_Load        caption, seed the fractions from
+//                                               the clock, NewGame
 //   a button is pressed     -> Command1_Click   0 "Провери": ShowSolution
 //                                               1 "Чисти": NewGame, empty Text1(0),
 //                                                 announce the new game
@@ -42,9 +43,15 @@ public:
     using ErrorLog = std::function<void(std::string_view what)>;
 
     // The handlers write to surface in the language of catalogue and log programming
-    // errors to log. Without a fraction source the game draws from a clock-seeded one.
+    // errors to log. The game draws its hidden numbers from source, which Form_Load
+    // seeds from clock.
     FormHandlers(FormSurface &surface, const Catalogue &catalogue, ErrorLog log,
-                 std::unique_ptr<FractionSource> source = {});
+                 std::unique_ptr<FractionSource> source, SeedClock clock);
+
+    // Loads a form whose game is never played on surface: what every new game shows
+    // before its first pick, for a front end that draws the form ahead of its game (the
+    // page's markup, written at build time).
+    static void loadUnplayed(FormSurface &surface, const Catalogue &catalogue, ErrorLog log);
 
     void Form_Load();
     void Command1_Click(int index);
@@ -65,6 +72,7 @@ private:
     FormSurface &form;
     const Catalogue &texts;
     std::unique_ptr<FractionSource> fractions;
+    SeedClock seedClock;
     ErrorLog logError;
     Game gameLogic;
     // Whether the form's language is written right to left, which the list's Left

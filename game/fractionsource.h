@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 // Where the game's random fractions come from. The front end seeds it once per run
@@ -61,5 +62,10 @@ private:
     std::vector<std::uint64_t> seedsGiven;
 };
 
-// A seed taken from the system clock, different on every run.
+// A seed taken from the system clock, in nanoseconds, different on every run: a whole
+// class starting the game in the same second still gets different hidden numbers.
 [[nodiscard]] std::uint64_t clockSeed();
+
+// Where the seed of a run comes from when the form is loaded: clockSeed in the
+// program, a fixed value in the tests.
+using SeedClock = std::function<std::uint64_t()>;

@@ -5,6 +5,7 @@
 #include "form/formtexts.h"
 #include "form/gettextcatalogue.h"
 #include "form/showntext.h"
+#include "game/fractionsource.h"
 #include "qt/announcer.h"
 #include "qt/colourbutton.h"
 #include "qt/language.h"
@@ -110,7 +111,8 @@ GameForm::GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const
                           | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
     , texts(catalogue ? std::move(catalogue) : std::make_shared<GettextCatalogue>(catalogueFolder()))
-    , handlers(*this, *texts, log ? std::move(log) : FormHandlers::ErrorLog(logToStandardError), std::move(source))
+    , handlers(*this, *texts, log ? std::move(log) : FormHandlers::ErrorLog(logToStandardError),
+               source ? std::move(source) : std::make_unique<UniformFractionSource>(), clockSeed)
     , reportError([this](const QString &message) {
         QMessageBox::critical(this, translated(FormTexts::errorTitle, *texts), message);
     })

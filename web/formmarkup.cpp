@@ -2,9 +2,10 @@
 // Writes the page's form into its markup at build time, so that the browser draws the
 // form as soon as it has read index.html and its style sheet, before any script has
 // run: the controls of the control table (form/controltable.h) in the language the
-// page's markup is written in, as a new game shows them, into index.html; their
-// places, sizes, colours and the font into the style sheet. The game's script
-// (web/rovalin.js) then finds the controls by their names.
+// page's markup is written in, showing what the form's own Form_Load writes to them
+// (run here on a surface that keeps it), into index.html; their places, sizes, colours
+// and the font into the style sheet. The game's script (web/rovalin.js) then finds the
+// controls by their names.
 //
 // Usage: formmarkup INDEX_TEMPLATE CATALOGUE OUT_DIR STYLE_SHEET...
 // CATALOGUE is the markup language's lang/LL.js, as web/catalogues.py writes it; the
@@ -13,20 +14,23 @@
 #include "form/catalogue.h"
 #include "form/controltable.h"
 #include "form/formdesign.h"
+#include "form/formhandlers.h"
+#include "form/formsurface.h"
 #include "form/formtexts.h"
-#include "form/gameview.h"
 #include "form/showntext.h"
-#include "game/fractionsource.h"
-#include "game/game.h"
 
 #include <nlohmann/json.hpp>
 
+#include <array>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -59,6 +63,48 @@ public:
 
 private:
     nlohmann::json translations;
+};
+
+// The form as Form_Load leaves it: what the handlers wrote, each text as the page shows
+// it. Nothing is read back but the list's selection.
+class LoadedForm final : public FormSurface
+{
+public:
+    void setCaption(std::string_view text) override { caption = text; }
+    void setLabel1Caption(int index, std::string_view text) override
+    {
+        label1.at(static_cast<std::size_t>(index)) = shownText(text);
+    }
+    void setText2(int index, std::string_view text) override
+    {
+        text2.at(static_cast<std::size_t>(index)) = shownText(text);
+    }
+    void setText2Locked(bool locked) override { text2Locked = locked; }
+    void setText1(std::string_view text) override { text1 = shownText(text); }
+    void setList1Items(std::span<const std::string> items) override
+    {
+        list1Items.assign(items.begin(), items.end());
+        list1Selected = -1;
+    }
+    [[nodiscard]] int list1ListIndex() const override { return list1Selected; }
+    void setList1ListIndex(int index) override { list1Selected = index; }
+    // Nothing is said before the player does anything.
+    void announce(std::string_view /*phrase*/) override {}
+    void reportRunTimeError(std::string_view message) override { errors += std::string(message) + '\n'; }
+
+    std::string caption;
+    // Label1(0) to Label1(4): the handlers write Label1(1) and Label1(2), the others
+    // stay as designed.
+    std::array<std::string, 5> label1;
+    std::array<std::string, 3> text2;
+    bool text2Locked = true;
+    // Empty while the handlers have not written it: the design's text stands.
+    std::string text1;
+    std::vector<std::string> list1Items;
+    int list1Selected = -1;
+    // What went wrong while loading, one message a line. (The form's library may be
+    // built without exceptions, so nothing is thrown through it.)
+    std::string errors;
 };
 
 std::string escaped(std::string_view text)
@@ -100,15 +146,29 @@ std::string_view namedBy(std::string_view name)
     return {};
 }
 
+// What a control shows: what the handlers wrote to it when the form was loaded, else
+// its caption as designed.
+std::string shownCaption(const FormDesign::Control &control, const LoadedForm &loaded, const Catalogue &texts)
+{
+    const auto written = [](const std::string &text) { return text.empty() ? std::nullopt : std::optional(text); };
+    std::optional<std::string> shown;
+    if (control.kind == ControlKind::Label)
+        shown = written(loaded.label1.at(static_cast<std::size_t>(control.index)));
+    else if (control.kind == ControlKind::Transcript)
+        shown = written(loaded.text1);
+    if (shown)
+        return *shown;
+    return control.caption.empty() ? std::string() : shownText(FormDesign::caption(control, texts));
+}
+
 // A control as the page's native element, with the id of its name on the form. A
 // label before a control is a <label> of it, which names the control; the title is
 // the page's heading.
-std::string element(const FormDesign::Control &control, const Catalogue &texts)
+std::string element(const FormDesign::Control &control, const LoadedForm &loaded, const Catalogue &texts)
 {
     const std::string names = attribute("id", control.name) + attribute("aria-label", texts.translate(control.accessibleName))
         + attribute("aria-description", texts.translate(control.description));
-    const std::string caption =
-        control.caption.empty() ? std::string() : escaped(shownText(FormDesign::caption(control, texts)));
+    const std::string caption = escaped(shownCaption(control, loaded, texts));
     switch (control.kind) {
     case ControlKind::Title:
         return "<h1" + names + " class=\"label\">" + caption + "</h1>";
@@ -117,17 +177,22 @@ std::string element(const FormDesign::Control &control, const Catalogue &texts)
             + "</label>";
     case ControlKind::Transcript:
         return "<textarea" + names + " readonly>" + caption + "</textarea>";
-    case ControlKind::TextBox:
-        // A new game unlocks the result box, Text2(2).
-        return "<input" + names + " type=\"text\"" + (control.index == 2 ? "" : " readonly") + ">";
+    case ControlKind::TextBox: {
+        // Every box is read-only but the result box, Text2(2), which the game unlocks.
+        const std::size_t box = static_cast<std::size_t>(control.index);
+        const bool readOnly = box != 2 || loaded.text2Locked;
+        return "<input" + names + " type=\"text\"" + attribute("value", loaded.text2.at(box))
+            + (readOnly ? " readonly" : "") + ">";
+    }
     case ControlKind::List: {
         // Rows of List1 the list box shows: more than one makes a list box, not a
-        // drop-down. It offers what the game offers at the start of a new game.
-        FixedFractions anyDraw({});
-        Game game(anyDraw);
+        // drop-down.
         std::string options;
-        for (const std::string &item : GameView::itemTexts(game.NewGame().offer))
-            options += "<option>" + escaped(item) + "</option>";
+        for (std::size_t row = 0; row < loaded.list1Items.size(); ++row) {
+            const bool selected = static_cast<int>(row) == loaded.list1Selected;
+            options += std::string(selected ? "<option selected>" : "<option>") + escaped(loaded.list1Items[row])
+                + "</option>";
+        }
         return "<select" + names + " size=\"7\">" + options + "</select>";
     }
     case ControlKind::Button:
@@ -182,13 +247,13 @@ std::string styleRules()
     return rules;
 }
 
-std::string formMarkup(const Catalogue &texts)
+std::string formMarkup(const LoadedForm &loaded, const Catalogue &texts)
 {
     std::string markup = "<main id=\"rovalin\"" + attribute("aria-label", texts.translate(FormTexts::programName)) + ">\n";
     // Document order is the table's reading order, which is also the order Tab visits
     // the controls that take the focus in.
     for (const FormDesign::Control &control : FormDesign::controls)
-        markup += element(control, texts) + '\n';
+        markup += element(control, loaded, texts) + '\n';
     return markup + "<div id=\"announcement\" role=\"status\"></div>\n</main>";
 }
 
@@ -221,9 +286,16 @@ int main(int argc, char *argv[])
     }
     const std::string outDir = argv[3];
     const ScriptCatalogue texts(fileText(argv[2]));
+    LoadedForm loaded;
+    FormHandlers::loadUnplayed(loaded, texts, [&loaded](std::string_view what) { loaded.errors += std::string(what) + '\n'; });
+    if (!loaded.errors.empty()) {
+        std::cerr << "formmarkup: loading the form failed: " << loaded.errors;
+        return 1;
+    }
     std::string index = fileText(argv[1]);
-    const std::string placeholder = "@FORM@";
-    index.replace(index.find(placeholder), placeholder.size(), formMarkup(texts));
+    for (const auto &[placeholder, text] :
+         {std::pair<std::string, std::string>{"@TITLE@", escaped(loaded.caption)}, {"@FORM@", formMarkup(loaded, texts)}})
+        index.replace(index.find(placeholder), placeholder.size(), text);
     write(outDir + "/index.html", index);
     std::string sheet;
     for (int at = 4; at < argc; ++at)

@@ -210,11 +210,13 @@ extern "C" {
             setControlTexts(control, state.texts);
     }
     std::unique_ptr<FractionSource> fractions;
-    if (!state.testFractions.empty())
+    if (state.testFractions.empty())
+        fractions = std::make_unique<UniformFractionSource>();
+    else
         fractions = std::make_unique<FixedFractions>(std::move(state.testFractions));
     state.handlers = std::make_unique<FormHandlers>(
         state.form, state.texts, [](std::string_view what) { pageLogProgrammingError(what.data(), what.size()); },
-        std::move(fractions));
+        std::move(fractions), clockSeed);
     state.handlers->Form_Load();
 }
 
