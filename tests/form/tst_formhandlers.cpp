@@ -251,21 +251,21 @@ void TestFormHandlers::gamesAreShownAndAnnounced()
     QCOMPARE(form.list1ListIndex(), -1);
 
     loaded.handlers.Command1_Click(0);
-    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts));
+    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts, inRightToLeft()));
     QCOMPARE(form.text2(2), std::to_string(game.divisor));
     QVERIFY(form.text2Locked());
 
     loaded.pick(game.picks[2]);
-    QCOMPARE(form.text2(2), Expected::verdict(game, *loaded.texts));
+    QCOMPARE(form.text2(2), Expected::verdict(game, *loaded.texts, inRightToLeft()));
     QCOMPARE(form.items(), numberTexts(1, 30));
     QCOMPARE(form.selectedItem(), std::to_string(game.picks[2]));
-    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts));
+    QCOMPARE(form.text1(), Expected::transcript(game, *loaded.texts, inRightToLeft()));
 
     // A pick after the game changes nothing and says nothing.
     const int writes = form.writeCount();
     loaded.pick(game.picks[2] == 1 ? 2 : 1);
     QCOMPARE(form.writeCount(), writes + 1); // the selection only
-    QCOMPARE(form.announced(), Expected::announcements(game, *loaded.texts));
+    QCOMPARE(form.announced(), Expected::announcements(game, *loaded.texts, inRightToLeft()));
     QVERIFY(form.errors().empty());
 }
 
@@ -313,7 +313,7 @@ void TestFormHandlers::buttons()
         QCOMPARE(form.writeCount(), writesBefore);
         break;
     case Outcome::Solved:
-        QCOMPARE(form.text1(), Expected::transcript(gameTable().front(), *loaded.texts));
+        QCOMPARE(form.text1(), Expected::transcript(gameTable().front(), *loaded.texts, inRightToLeft()));
         QCOMPARE(form.text2(2), "7");
         QVERIFY(form.text2Locked());
         QCOMPARE(state.pickCount, picks.size());
@@ -327,7 +327,7 @@ void TestFormHandlers::buttons()
     }
     std::vector<std::string> expected;
     for (const Said phrase : said) {
-        expected.push_back(phrase == Said::Divisor ? inLanguage({FormTexts::divisor, "7"}, *loaded.texts)
+        expected.push_back(phrase == Said::Divisor ? inLanguage({FormTexts::divisor, "7"}, *loaded.texts, inRightToLeft())
                                                    : loaded.text(FormTexts::Announcement::newGame));
     }
     QCOMPARE(std::vector(form.announced().begin() + static_cast<std::ptrdiff_t>(announcedBefore), form.announced().end()),

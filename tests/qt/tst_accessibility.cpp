@@ -158,7 +158,7 @@ void TestAccessibility::announcerSpeaksWithoutShowing()
     QVERIFY(driver.clickItem(QStringLiteral("25")));
     QVERIFY(driver.clickItem(QStringLiteral("53")));
     QAccessible::installUpdateHandler(previous);
-    const QString remainder = QString::fromStdString(inLanguage({FormTexts::Announcement::remainder, "4"}, *texts));
+    const QString remainder = QString::fromStdString(inLanguage({FormTexts::Announcement::remainder, "4"}, *texts, inRightToLeft()));
     QCOMPARE(notificationsShown(), QStringList({remainder, remainder}));
 
     auto *announcer = form.findChild<QWidget *>(QStringLiteral("Announcer"));

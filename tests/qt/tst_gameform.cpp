@@ -386,7 +386,7 @@ void TestGameForm::games()
     // Space presses the focused button, as Enter does.
     driver.buttons[0]->setFocus();
     QTest::keyClick(driver.buttons[0], Qt::Key_Space);
-    QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game, *texts))));
+    QCOMPARE(driver.transcript->toPlainText(), QString::fromStdString(shownText(Expected::transcript(game, *texts, inRightToLeft()))));
     // Its numbers read left to right in every language, on lines that run in the
     // language's direction and start at its side: in "25 - 4 = 21" the first digit is
     // left of the "=" (the cursor just after each, so that no cursor sits where
@@ -405,7 +405,7 @@ void TestGameForm::games()
     QVERIFY(driver.boxes[2]->isReadOnly());
 
     QVERIFY(driver.clickItem(QString::number(game.picks[2])));
-    QCOMPARE(driver.boxes[2]->text(), QString::fromStdString(Expected::verdict(game, *texts)));
+    QCOMPARE(driver.boxes[2]->text(), QString::fromStdString(Expected::verdict(game, *texts, inRightToLeft())));
     QCOMPARE(driver.selectedItem(), QString::number(game.picks[2]));
 
     driver.buttons[1]->setFocus();
@@ -467,7 +467,7 @@ void TestGameForm::resultBoxLockedOrNot()
     QVERIFY(driver.clickItem(QStringLiteral("52")));
     QCOMPARE(driver.boxes[2]->text(), QStringLiteral("12"));
     driver.clickButton(0);
-    QVERIFY(driver.transcript->toPlainText().endsWith(QString::fromStdString(inLanguage({FormTexts::divisor, "7"}, *texts))));
+    QVERIFY(driver.transcript->toPlainText().endsWith(QString::fromStdString(inLanguage({FormTexts::divisor, "7"}, *texts, inRightToLeft()))));
 
     // Locked by the solution: typing changes nothing.
     QTest::keyClicks(driver.boxes[2], QStringLiteral("99"));

@@ -11,9 +11,9 @@ std::string shownValue(const ShownText &text, bool rightToLeft)
     return rightToLeft ? "\u2066" + text.value + "\u2069" : text.value;
 }
 
-std::string inLanguage(const ShownText &text, const Catalogue &texts)
+std::string inLanguage(const ShownText &text, const Catalogue &texts, bool rightToLeft)
 {
-    const std::string value = shownValue(text, FormTexts::rightToLeft(texts));
+    const std::string value = shownValue(text, rightToLeft);
     return text.word.empty() ? value : FormTexts::filled(texts.translate(text.word), value);
 }
 
@@ -26,12 +26,12 @@ ShownText word(std::string_view text, int value)
     return {text, std::to_string(value)};
 }
 
-std::vector<std::string> inLanguage(const std::vector<ShownText> &shown, const Catalogue &texts)
+std::vector<std::string> inLanguage(const std::vector<ShownText> &shown, const Catalogue &texts, bool rightToLeft)
 {
     std::vector<std::string> result;
     result.reserve(shown.size());
     for (const ShownText &text : shown)
-        result.push_back(::inLanguage(text, texts));
+        result.push_back(::inLanguage(text, texts, rightToLeft));
     return result;
 }
 
@@ -71,22 +71,22 @@ std::vector<ShownText> announcements(const GameRow &game)
             verdict(game)};
 }
 
-std::string verdict(const GameRow &game, const Catalogue &texts)
+std::string verdict(const GameRow &game, const Catalogue &texts, bool rightToLeft)
 {
-    return ::inLanguage(verdict(game), texts);
+    return ::inLanguage(verdict(game), texts, rightToLeft);
 }
 
-std::string transcript(const GameRow &game, const Catalogue &texts)
+std::string transcript(const GameRow &game, const Catalogue &texts, bool rightToLeft)
 {
     std::string text;
-    for (const std::string &line : inLanguage(transcriptLines(game), texts))
+    for (const std::string &line : inLanguage(transcriptLines(game), texts, rightToLeft))
         text += (text.empty() ? std::string() : std::string(FormTexts::lineBreak)) + line;
     return text;
 }
 
-std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts)
+std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts, bool rightToLeft)
 {
-    return inLanguage(announcements(game), texts);
+    return inLanguage(announcements(game), texts, rightToLeft);
 }
 
 } // namespace Expected

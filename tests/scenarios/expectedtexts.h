@@ -29,7 +29,9 @@ struct ShownText
 // where numbers stay left to right between Unicode's isolates LRI and PDI.
 [[nodiscard]] std::string shownValue(const ShownText &text, bool rightToLeft);
 
-[[nodiscard]] std::string inLanguage(const ShownText &text, const Catalogue &texts);
+// text in the language of texts, written right to left or not: the direction is the
+// test's own fact (languages.json), not the catalogue's word, which is under test.
+[[nodiscard]] std::string inLanguage(const ShownText &text, const Catalogue &texts, bool rightToLeft);
 
 namespace Expected {
 
@@ -42,9 +44,11 @@ namespace Expected {
 // What a screen reader hears: both remainders, the divisor, the verdict.
 [[nodiscard]] std::vector<ShownText> announcements(const GameRow &game);
 
-// The same in the language of texts, Text1(0) with CR LF between its lines.
-[[nodiscard]] std::string verdict(const GameRow &game, const Catalogue &texts);
-[[nodiscard]] std::string transcript(const GameRow &game, const Catalogue &texts);
-[[nodiscard]] std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts);
+// The same in the language of texts, written right to left or not, Text1(0) with CR LF
+// between its lines.
+[[nodiscard]] std::string verdict(const GameRow &game, const Catalogue &texts, bool rightToLeft);
+[[nodiscard]] std::string transcript(const GameRow &game, const Catalogue &texts, bool rightToLeft);
+[[nodiscard]] std::vector<std::string> announcements(const GameRow &game, const Catalogue &texts,
+                                                     bool rightToLeft);
 
 } // namespace Expected

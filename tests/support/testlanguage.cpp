@@ -4,7 +4,12 @@
 #include "form/gettextcatalogue.h"
 
 #include <QCoreApplication>
-#include <QLocale>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <stdexcept>
 
 std::shared_ptr<const Catalogue> testCatalogue()
 {
@@ -21,7 +26,11 @@ bool inBulgarian()
 
 bool inRightToLeft()
 {
-    return QLocale(qEnvironmentVariable("LANGUAGE")).textDirection() == Qt::RightToLeft;
+    QFile file(QStringLiteral(ROVALIN_SCENARIOS "/languages.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot read the table of languages " + file.fileName().toStdString());
+    const QJsonArray written = QJsonDocument::fromJson(file.readAll()).object()[u"rightToLeft"].toArray();
+    return written.contains(qEnvironmentVariable("LANGUAGE"));
 }
 
 bool inPseudoLanguage()

@@ -17,8 +17,9 @@
 // in, character for character.
 [[nodiscard]] bool inBulgarian();
 
-// Whether the test's language is written right to left, as Unicode's locale data says
-// (through Qt), apart from the program's catalogue, which must say the same.
+// Whether the test's language is written right to left, as the tests' own table of
+// languages states it (scenarios/languages.json), apart from the program's catalogue,
+// which must say the same.
 [[nodiscard]] bool inRightToLeft();
 
 // Whether the test runs in the pseudo-language, in which every translated letter is

@@ -9,7 +9,7 @@ import assert from 'node:assert/strict';
 
 import { origins, pageSession } from './support/browser.mjs';
 import { accessibleNode, pick } from './support/rovalinform.mjs';
-import { designedControls as designed, designedForm, pageLanguages, translator } from './support/tables.mjs';
+import { designedControls as designed, designedForm, pageLanguages, translator, writtenRightToLeft } from './support/tables.mjs';
 
 // The form in Bulgarian, opened both ways, and in each of the page's other languages,
 // served over http.
@@ -38,7 +38,7 @@ for (const [origin, language] of runs) {
     const translate = translator(language);
     // A language written right to left mirrors the form: each control at its mirrored
     // place.
-    const rightToLeft = pageLanguages.find(({ code }) => code === language).dir === 'rtl';
+    const rightToLeft = writtenRightToLeft(language);
     const placed = ([left, top, width, height]) =>
       [rightToLeft ? designedForm.rect[2] - left - width : left, top, width, height];
     const session = pageSession(origin);
