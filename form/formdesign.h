@@ -59,15 +59,13 @@ struct Fit
     double top = 0.0;
 };
 
-// The largest scale at which the form fits an area of width by height with margin
-// left free on every side, but no smaller than least; centred in the area. Units are
-// the front end's (pixels, CSS pixels), the form being its designed size in them.
-[[nodiscard]] inline Fit fitted(double width, double height, double margin, double least)
+// The largest scale at which the form fits a window of width by height pixels, but
+// never below its designed size, which the window never is either; centred in the
+// window.
+[[nodiscard]] inline Fit fitted(double width, double height)
 {
     const Rect design = toPixels(client);
-    const double scale = std::max(std::min((width - 2 * margin) / design.width,
-                                           (height - 2 * margin) / design.height),
-                                  least);
+    const double scale = std::max(std::min(width / design.width, height / design.height), 1.0);
     return {scale, (width - design.width * scale) / 2, (height - design.height * scale) / 2};
 }
 

@@ -9,8 +9,8 @@
 
 // The desktop program's catalogues, compiled by msgfmt and read by gettext: for
 // language ll, folder/ll/LC_MESSAGES/rovalin.mo. gettext takes the language from the
-// environment (LANGUAGE), which the program sets to the language it chose
-// (form/language.h) before it reads its first text.
+// environment (LANGUAGE), which the desktop program sets to the language it chose
+// (useLanguage, qt/language.h) before it reads its first text.
 class GettextCatalogue final : public Catalogue
 {
 public:

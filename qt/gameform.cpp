@@ -250,10 +250,7 @@ void GameForm::resizeEvent(QResizeEvent *event)
 
 void GameForm::fitControls()
 {
-    // Never below the designed size, which the window never is either.
-    constexpr double noMargin = 0.0;
-    constexpr double designed = 1.0;
-    const FormDesign::Fit fit = FormDesign::fitted(width(), height(), noMargin, designed);
+    const FormDesign::Fit fit = FormDesign::fitted(width(), height());
     if (fit.scale != scale) {
         scale = fit.scale;
         QFont scaled = font();

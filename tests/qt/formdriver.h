@@ -11,10 +11,13 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 
 #include <string_view>
 
@@ -23,6 +26,40 @@ inline QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+// A message box that no test answers within two seconds fails the test that met it,
+// saying what the box said, and is closed: modal, it would otherwise wait for a click
+// that never comes, and the test would hang until CTest stopped it. A test that expects
+// a box answers it within milliseconds.
+class MessageBoxWatch final : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (auto *box = qobject_cast<QMessageBox *>(watched)) {
+                constexpr int unansweredMilliseconds = 2000;
+                QTimer::singleShot(unansweredMilliseconds, this, [box = QPointer<QMessageBox>(box)] {
+                    if (box.isNull() || !box->isVisible())
+                        return;
+                    const QString said = box->windowTitle() + QStringLiteral(": ") + box->text();
+                    box->reject();
+                    QTest::qFail(qPrintable(QStringLiteral("a message box no test answered: ") + said), __FILE__, __LINE__);
+                });
+            }
+        }
+        return false;
+    }
+};
+
+inline void watchMessageBoxes()
+{
+    QCoreApplication::instance()->installEventFilter(new MessageBoxWatch(QCoreApplication::instance()));
+}
+Q_COREAPP_STARTUP_FUNCTION(watchMessageBoxes)
 
 // Where the design puts a control on the window at its designed size, in logical
 // pixels: mirrored in a language written right to left, the same distance from the

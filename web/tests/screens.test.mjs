@@ -6,7 +6,7 @@
 import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
-import { pageSession } from './support/browser.mjs';
+import { pageSession, waitInPage } from './support/browser.mjs';
 import { controls, readForm } from './support/rovalinform.mjs';
 
 // [screen, emulated device, what happens to it next, the viewport after that]
@@ -93,7 +93,7 @@ const gestures = [
     const list = await controls(page).list.boundingBox();
     const x = list.x + list.width / 3;
     await swipe(page, { x, y: list.y + list.height * 0.8 }, { x, y: list.y + list.height * 0.2 });
-    await page.waitForFunction(() => document.querySelector('#rovalin select').scrollTop > 0);
+    await waitInPage(page, 'the list to scroll', () => document.querySelector('#rovalin select').scrollTop > 0);
   }, []],
 ];
 

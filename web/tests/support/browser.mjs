@@ -40,6 +40,9 @@ export async function launchBrowser(options = {}) {
     locale: 'bg-BG',
     ...options,
   });
+  // A click on a control that never comes, or a page that never answers, fails the test
+  // in seconds rather than at the runner's limit.
+  context.setDefaultTimeout(waitLimitMs);
   return {
     context,
     close: async () => {
@@ -47,6 +50,19 @@ export async function launchBrowser(options = {}) {
       await rm(profile, { recursive: true, force: true });
     },
   };
+}
+
+// How long a test waits for the page to reach a state before it fails.
+const waitLimitMs = 10_000;
+
+// Waits until condition (a function run in the page, given argument) holds, at most
+// waitLimitMs; then fails, saying what it waited for.
+export async function waitInPage(page, what, condition, argument) {
+  try {
+    await page.waitForFunction(condition, argument, { timeout: waitLimitMs });
+  } catch (error) {
+    throw new Error(`waited ${waitLimitMs / 1000} s for ${what}: ${error.message.split('\n')[0]}`);
+  }
 }
 
 // The two ways a teacher can open the page.
@@ -112,6 +128,6 @@ export async function openPage(context, url, { fractions } = {}) {
   await page.exposeFunction('rovalinPolicyViolation', (violation) => errors.push(`policy violation: ${violation}`));
   await page.addInitScript(watchPolicyViolations);
   await page.goto(url);
-  await page.waitForFunction(() => window.rovalinGame !== undefined);
+  await waitInPage(page, 'the game to take the player\'s input', () => window.rovalinGame !== undefined);
   return { page, errors, requests };
 }
