@@ -25,6 +25,7 @@ private slots:
     void coloursStayInPlace();
     void formFillsTheWindow_data();
     void formFillsTheWindow();
+    void iconIsDrawnForTheSize_data();
     void iconIsDrawnForTheSize();
 };
 
@@ -149,15 +150,24 @@ void TestScaling::formFillsTheWindow()
     QCOMPARE(driver.selectedItem(), QStringLiteral("21"));
 }
 
-void TestScaling::iconIsDrawnForTheSize()
+void TestScaling::iconIsDrawnForTheSize_data()
 {
+    QTest::addColumn<int>("side");
+
+    QTest::newRow("the small bitmap") << 32;
+    QTest::newRow("the large bitmap") << 48;
     // The icon carries a scalable drawing: at twice the bitmaps' largest size it is
     // drawn at full size instead of being upscaled.
+    QTest::newRow("the scalable drawing") << 96;
+}
+
+void TestScaling::iconIsDrawnForTheSize()
+{
+    QFETCH(int, side);
     GameForm form;
     const QIcon icon = form.windowIcon();
     QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
-    QCOMPARE(icon.pixmap(QSize(96, 96), 1.0).size(), QSize(96, 96));
+    QCOMPARE(icon.pixmap(QSize(side, side), 1.0).size(), QSize(side, side));
 }
 
 QTEST_MAIN(TestScaling)
