@@ -59,7 +59,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
   const session = pageSession('http');
   let page;
 
-  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks } of pickScenarios) {
+  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks, reachesBrowser } of pickScenarios) {
     const picks = rightToLeft && rightToLeftPicks ? rightToLeftPicks : leftToRightPicks;
     test(name, async () => {
       await page?.close();
@@ -74,6 +74,12 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
       }
       const picksBefore = await page.evaluate(() => rovalinGame.pickCount());
       const before = await readForm(page);
+      // The keys whose browser action the page prevented, as the window sees them once
+      // the list has had them.
+      await page.evaluate(() => {
+        window.keptFromBrowser = [];
+        window.addEventListener('keydown', (event) => event.defaultPrevented && keptFromBrowser.push(event.key));
+      });
 
       for (const step of input) await play(page, step);
 
@@ -93,6 +99,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
         };
         assert.ok(picksBefore === 0 || await controls(page).list.evaluate(inView), 'the picked item is in view');
       }
+      if (reachesBrowser) assert.deepEqual(await page.evaluate(() => keptFromBrowser), []);
       assert.deepEqual(errors, []);
     });
   }
