@@ -38,10 +38,13 @@ async function play(page, [input, first, second]) {
     // Inside the border: near the bottom of the list, or of its scroll bar.
     case 'clickEmptyArea': return page.mouse.click(list.x + 20, list.y + list.height - 10);
     // The scroll bar is at the list's end edge: its left in a language written right
-    // to left.
+    // to left. The press is the scroll bar's: the list scrolls down by it.
     case 'clickScrollBar': {
       const rightToLeft = await form.list.evaluate((element) => getComputedStyle(element).direction === 'rtl');
-      return page.mouse.click(list.x + (rightToLeft ? 9 : list.width - 9), list.y + list.height - 25);
+      const scrolledFrom = await form.list.evaluate((element) => element.scrollTop);
+      await page.mouse.click(list.x + (rightToLeft ? 9 : list.width - 9), list.y + list.height - 25);
+      return page.waitForFunction((from) => document.getElementById('List1').scrollTop > from, scrolledFrom,
+        { timeout: 2000 }).catch(() => assert.fail('the list did not scroll by a press on its scroll bar'));
     }
     case 'tab':
       await form.transcript.focus();
