@@ -32,6 +32,8 @@ expect 2 "аргументи" stray-argument
 expect 0 "^Rovalin: a game" --help --language=en
 LANGUAGE=en expect 0 "^Rovalin: a game" --help
 LANGUAGE=en expect 0 "^Ровалин: игра" --help --language=bg
+# A language of a catalogue, which the program finds in share/locale beside its folder.
+LANGUAGE=de expect 0 "^Rovalin: ein Spiel" --help
 LANGUAGE=en:bg LANG=C expect 0 "^Rovalin: a game" --help
 LANGUAGE= LC_ALL=en_GB.UTF-8 LC_MESSAGES=bg_BG.UTF-8 expect 0 "^Rovalin: a game" --help
 LANGUAGE= LC_ALL= LANG=ja_JP.UTF-8 expect 0 "^Ровалин: игра" --help

@@ -118,6 +118,7 @@ void TestArithmetic::decimalText_data()
     QTest::newRow("negative") << qint64{-3} << "-3";
     QTest::newRow("no grouping") << qint64{1234567} << "1234567";
     QTest::newRow("beyond 32 bits") << qint64{10000000000} << "10000000000";
+    QTest::newRow("the smallest 64-bit number") << std::numeric_limits<qint64>::min() << "-9223372036854775808";
 }
 
 void TestArithmetic::decimalText()

@@ -20,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -267,13 +268,15 @@ void TestGameForm::buttonsLook_data()
     QTest::addColumn<bool>("pressed");
     // The form at its designed size, or twice as large.
     QTest::addColumn<int>("scale");
+    // How far the caption stands right of and below its place on the raised button.
+    QTest::addColumn<int>("captionShift");
 
-    QTest::newRow("Check") << 0 << false << 1;
-    QTest::newRow("Check, pressed") << 0 << true << 1;
-    QTest::newRow("Clear") << 1 << false << 1;
-    QTest::newRow("Clear, pressed") << 1 << true << 1;
-    QTest::newRow("Check, twice as large") << 0 << false << 2;
-    QTest::newRow("Clear, pressed, twice as large") << 1 << true << 2;
+    QTest::newRow("Check") << 0 << false << 1 << 0;
+    QTest::newRow("Check, pressed") << 0 << true << 1 << 1;
+    QTest::newRow("Clear") << 1 << false << 1 << 0;
+    QTest::newRow("Clear, pressed") << 1 << true << 1 << 1;
+    QTest::newRow("Check, twice as large") << 0 << false << 2 << 0;
+    QTest::newRow("Clear, pressed, twice as large") << 1 << true << 2 << 2;
 }
 
 void TestGameForm::buttonsLook()
@@ -281,6 +284,7 @@ void TestGameForm::buttonsLook()
     QFETCH(int, index);
     QFETCH(bool, pressed);
     QFETCH(int, scale);
+    QFETCH(int, captionShift);
     GameForm form({}, texts);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -302,6 +306,14 @@ void TestGameForm::buttonsLook()
     const QRect inside = image.rect().adjusted(6, 6, -6, -6);
     const auto [first, last] = inkColumns(image, inside, 40);
     QVERIFY2(first < last, "no black caption");
+    // Pressed, it moves right and down, as if pushed into the form.
+    const auto captionCorner = [](const QImage &shown) {
+        const QTransform transposed(0, 1, 1, 0, 0, 0);
+        return QPoint(inkColumns(shown, shown.rect(), 40).first,
+                      inkColumns(shown.transformed(transposed), shown.rect().transposed(), 40).first);
+    };
+    button->setDown(false);
+    QCOMPARE(captionCorner(image) - captionCorner(button->grab().toImage()), QPoint(captionShift, captionShift));
 
     // The keyboard focus shows as a dotted black rectangle, twice the bevel in.
     const auto blackOnFocusLine = [button, bevel] {
@@ -313,7 +325,7 @@ void TestGameForm::buttonsLook()
     };
     QCOMPARE(blackOnFocusLine(), 0);
     button->setFocus();
-    QTRY_VERIFY(blackOnFocusLine() >= 5);
+    QTRY_VERIFY2(blackOnFocusLine() >= 5, "the dotted focus rectangle drawn");
 }
 
 void TestGameForm::labelsCentreTheirCaptions()

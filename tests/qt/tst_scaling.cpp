@@ -25,6 +25,7 @@ private slots:
     void coloursStayInPlace();
     void formFillsTheWindow_data();
     void formFillsTheWindow();
+    void iconIsDrawnForTheSize_data();
     void iconIsDrawnForTheSize();
 };
 
@@ -73,6 +74,7 @@ void TestScaling::formFillsTheWindow_data()
     QTest::newRow("maximised") << "maximised" << QSize();
     QTest::newRow("full screen, by F11") << "F11" << QSize();
     QTest::newRow("F11 again: back to the window") << "F11 twice" << QSize(461, 342);
+    QTest::newRow("maximised, then restored: back to its designed size") << "maximised and restored" << QSize(461, 342);
 }
 
 void TestScaling::formFillsTheWindow()
@@ -85,18 +87,25 @@ void TestScaling::formFillsTheWindow()
     FormDriver driver(form);
     if (how == u"resized") {
         form.resize(size);
-    } else if (how == u"maximised") {
+    } else if (how.startsWith(u"maximised")) {
         form.showMaximized();
     } else {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
-        QTRY_VERIFY(form.isFullScreen());
+        QTRY_VERIFY2(form.isFullScreen(), "full screen after F11");
+    }
+    // Back to the window only once the form has grown, so that it has to shrink back.
+    if (how == u"F11 twice" || how == u"maximised and restored") {
+        QTRY_VERIFY2(form.height() > 342, "the window grown to the screen");
         if (how == u"F11 twice") {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_F11);
-            QTRY_VERIFY(!form.isFullScreen());
+            QTRY_VERIFY2(!form.isFullScreen(), "back to the window after a second F11");
+        } else {
+            form.showNormal();
         }
     }
     const bool fillsTheScreen = how == u"maximised" || how == u"F11";
-    QTRY_VERIFY(fillsTheScreen ? form.height() > 342 : form.size() == size.expandedTo(QSize(461, 342)));
+    QTRY_VERIFY2(fillsTheScreen ? form.height() > 342 : form.size() == size.expandedTo(QSize(461, 342)),
+                 "the window at its new size");
 
     const QRect screen = form.screen()->geometry();
     const double scale = std::max(1.0, std::min(form.width() / 461.0, form.height() / 342.0));
@@ -141,15 +150,24 @@ void TestScaling::formFillsTheWindow()
     QCOMPARE(driver.selectedItem(), QStringLiteral("21"));
 }
 
-void TestScaling::iconIsDrawnForTheSize()
+void TestScaling::iconIsDrawnForTheSize_data()
 {
+    QTest::addColumn<int>("side");
+
+    QTest::newRow("the small bitmap") << 32;
+    QTest::newRow("the large bitmap") << 48;
     // The icon carries a scalable drawing: at twice the bitmaps' largest size it is
     // drawn at full size instead of being upscaled.
+    QTest::newRow("the scalable drawing") << 96;
+}
+
+void TestScaling::iconIsDrawnForTheSize()
+{
+    QFETCH(int, side);
     GameForm form;
     const QIcon icon = form.windowIcon();
     QVERIFY(!icon.isNull());
-    QCOMPARE(icon.pixmap(QSize(32, 32), 1.0).size(), QSize(32, 32));
-    QCOMPARE(icon.pixmap(QSize(96, 96), 1.0).size(), QSize(96, 96));
+    QCOMPARE(icon.pixmap(QSize(side, side), 1.0).size(), QSize(side, side));
 }
 
 QTEST_MAIN(TestScaling)

@@ -8,15 +8,16 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 
 import { origins, pageSession } from './support/browser.mjs';
-import { fontsDrawing, readsLeftToRight, textsShown } from './support/pagefont.mjs';
+import { fontsDrawing, numbersLineLayout, textsShown } from './support/pagefont.mjs';
 import { accessibleNode, controls, pick, readForm } from './support/rovalinform.mjs';
 import { designedControls, drawing, expected, games, numbers, translator, wordsIn } from './support/tables.mjs';
 
 const taskStatement = designedControls.find(({ name }) => name === 'Text1_0').caption;
 
-// [language, what the address adds]: Bulgarian by default, English and Arabic, written
+// [language, what the address adds, the edge of the transcript box its lines of numbers
+// stand at, as its own lines do]: Bulgarian by default, English and Arabic, written
 // right to left, when asked for.
-const languages = [['bg', ''], ['en', '?lang=en'], ['ar', '?lang=ar']];
+const languages = [['bg', '', 'left'], ['en', '?lang=en', 'left'], ['ar', '?lang=ar', 'right']];
 
 function freshGame(word, transcript) {
   return {
@@ -32,7 +33,7 @@ function freshGame(word, transcript) {
   };
 }
 
-for (const origin of origins) for (const [language, query] of languages) {
+for (const origin of origins) for (const [language, query, numbersEdge] of languages) {
   describe(`games in ${language}, page opened over ${origin}`, () => {
     const word = wordsIn(language);
     const showing = expected(language);
@@ -44,8 +45,17 @@ for (const origin of origins) for (const [language, query] of languages) {
       await page?.close();
       ({ page, errors } = await session.open(query, { fractions }));
     };
-    // What the live region holds in Chromium's accessibility tree.
-    const announced = async () => (await accessibleNode(page, 'announcement')).text;
+    // What the live region holds in Chromium's accessibility tree, once a paragraph has
+    // been added to it since it was last read: a screen reader hears what is added to a
+    // live region, and an unchanged text set anew is no change to it.
+    const announced = async () => {
+      const added = await page.evaluate(() => {
+        const paragraph = document.querySelector('#announcement > p:not([data-read])');
+        paragraph?.setAttribute('data-read', '');
+        return paragraph !== null;
+      });
+      return added ? (await accessibleNode(page, 'announcement')).text : 'no paragraph added to the live region';
+    };
 
     test('the page loads with a new game and the task statement', async () => {
       await load();
@@ -79,7 +89,8 @@ for (const origin of origins) for (const [language, query] of languages) {
         form = await readForm(page);
         assert.deepEqual([form.transcript, form.transcriptTop], [shows.transcript, 0]);
         // Its lines of numbers read left to right, whichever way the language is written.
-        assert.ok(await readsLeftToRight(page, form.transcript.split('\n')[1]));
+        assert.deepEqual(await numbersLineLayout(page, form.transcript.split('\n')[1]),
+          { leftToRight: true, edge: numbersEdge });
         assert.deepEqual([form.boxes[2], form.resultLocked], [String(game.divisor), true]);
         assert.equal(await announced(), divisor);
 

@@ -38,10 +38,13 @@ async function play(page, [input, first, second]) {
     // Inside the border: near the bottom of the list, or of its scroll bar.
     case 'clickEmptyArea': return page.mouse.click(list.x + 20, list.y + list.height - 10);
     // The scroll bar is at the list's end edge: its left in a language written right
-    // to left.
+    // to left. The press is the scroll bar's: the list scrolls down by it.
     case 'clickScrollBar': {
       const rightToLeft = await form.list.evaluate((element) => getComputedStyle(element).direction === 'rtl');
-      return page.mouse.click(list.x + (rightToLeft ? 9 : list.width - 9), list.y + list.height - 25);
+      const scrolledFrom = await form.list.evaluate((element) => element.scrollTop);
+      await page.mouse.click(list.x + (rightToLeft ? 9 : list.width - 9), list.y + list.height - 25);
+      return page.waitForFunction((from) => document.getElementById('List1').scrollTop > from, scrolledFrom,
+        { timeout: 2000 }).catch(() => assert.fail('the list did not scroll by a press on its scroll bar'));
     }
     case 'tab':
       await form.transcript.focus();
@@ -59,7 +62,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
   const session = pageSession('http');
   let page;
 
-  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks } of pickScenarios) {
+  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks, toSystem } of pickScenarios) {
     const picks = rightToLeft && rightToLeftPicks ? rightToLeftPicks : leftToRightPicks;
     test(name, async () => {
       await page?.close();
@@ -74,6 +77,11 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
       }
       const picksBefore = await page.evaluate(() => rovalinGame.pickCount());
       const before = await readForm(page);
+      // Whether the browser may act on the last key: once the page's own handling is
+      // over, a key it has not claimed goes on to the browser's shortcuts.
+      await page.evaluate(() => window.addEventListener('keydown', (event) => {
+        window.keyWentOn = !event.defaultPrevented;
+      }));
 
       for (const step of input) await play(page, step);
 
@@ -93,6 +101,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
         };
         assert.ok(picksBefore === 0 || await controls(page).list.evaluate(inView), 'the picked item is in view');
       }
+      if (toSystem !== undefined) assert.equal(await page.evaluate(() => window.keyWentOn), toSystem);
       assert.deepEqual(errors, []);
     });
   }

@@ -38,25 +38,29 @@ export async function fontsDrawing(page, text) {
   }
 }
 
-// Whether a line of numbers such as "25 - 4 = 21", laid out as the transcript box
-// lays out its lines, shows its first digit left of its "=". Chromium's text areas
-// honour no isolates and marks, so the box's own style must keep such a line left to
-// right: the line is set without them, in a probe with the box's style.
-export function readsLeftToRight(page, line) {
+// How a line of numbers such as "25 - 4 = 21" is laid out as the transcript box lays
+// out its lines: whether it shows its first digit left of its "=", and at which edge of
+// the box it stands. Chromium's text areas honour no isolates and marks, so the box's
+// own style must keep such a line left to right: the line is set without them, in a
+// probe with the box's style.
+export function numbersLineLayout(page, line) {
   return page.evaluate((text) => {
     const box = getComputedStyle(document.getElementById('Text1_0'));
     const probe = document.createElement('div');
     probe.textContent = text.replace(/\p{Cf}/gu, '');
     Object.assign(probe.style, { direction: box.direction, unicodeBidi: box.unicodeBidi, textAlign: box.textAlign });
     document.body.append(probe);
-    const left = (at) => {
+    const place = (from, to) => {
       const range = document.createRange();
-      range.setStart(probe.firstChild, at);
-      range.setEnd(probe.firstChild, at + 1);
-      return range.getBoundingClientRect().left;
+      range.setStart(probe.firstChild, from);
+      range.setEnd(probe.firstChild, to);
+      return range.getBoundingClientRect();
     };
+    const left = (at) => place(at, at + 1).left;
     const leftToRight = left(probe.textContent.search(/[0-9]/)) < left(probe.textContent.indexOf('='));
+    const [shown, room] = [place(0, probe.textContent.length), probe.getBoundingClientRect()];
+    const edge = shown.left - room.left < room.right - shown.right ? 'left' : 'right';
     probe.remove();
-    return leftToRight;
+    return { leftToRight, edge };
   }, line);
 }
