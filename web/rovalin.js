@@ -150,14 +150,14 @@
     .then((compiled) => WebAssembly.instantiate(compiled, { page, env: clock, wasi_snapshot_preview1: system }));
   // The module, the page's language and its texts, then the form is loaded and takes
   // the player's input.
-  Promise.all([module, window.rovalinLanguage.texts]).then(([instance, texts]) => {
+  Promise.all([module, window.rovalinLanguage.texts]).then(([instance, { texts, inMarkup }]) => {
     game = instance.exports;
     game._initialize();
     // The fractions a script put in the global rovalinTestFractions before the page
     // loaded, if any: the page's tests draw the hidden numbers they want with them.
     for (const fraction of window.rovalinTestFractions ?? []) game.useTestFraction(fraction);
     send(Object.entries(texts).flat().map((field) => `${field}\0`).join(''));
-    game.formLoad(window.rovalinLanguage.inMarkup);
+    game.formLoad(inMarkup);
     listen();
     document.documentElement.removeAttribute('data-translating');
     // The statement box takes the focus as the window's does, unless the player has

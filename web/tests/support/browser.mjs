@@ -89,7 +89,8 @@ function watchPolicyViolations() {
 // Opens the page in a new tab and waits until the form takes the player's input. Collects the addresses the page
 // requested, and in errors everything that went wrong, as a browser's console would
 // show it: script errors, console errors, requests that failed or were answered with an
-// HTTP error, and loads or scripts the page's policy refused.
+// HTTP error, and loads or scripts the page's policy refused; in warnings, the
+// console's warnings.
 // fractions: the fractions the game draws its hidden numbers from, in turn (NaN for
 // one that fails), handed to the page before it loads as rovalinTestFractions.
 export async function openPage(context, url, { fractions } = {}) {
@@ -99,10 +100,12 @@ export async function openPage(context, url, { fractions } = {}) {
     await page.addInitScript((given) => { window.rovalinTestFractions = given.map(Number); }, fractions.map(String));
   }
   const errors = [];
+  const warnings = [];
   const requests = [];
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(`console error: ${message.text()}`);
+    if (message.type() === 'warning') warnings.push(message.text());
   });
   page.on('request', (request) => requests.push(request.url()));
   page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()} ${request.failure()?.errorText}`));
@@ -113,5 +116,5 @@ export async function openPage(context, url, { fractions } = {}) {
   await page.addInitScript(watchPolicyViolations);
   await page.goto(url);
   await page.waitForFunction(() => window.rovalinGame !== undefined);
-  return { page, errors, requests };
+  return { page, errors, warnings, requests };
 }
