@@ -135,8 +135,19 @@
     list.addEventListener('keydown', (event) => {
       send(event.key);
       const rowHeight = list.options[0]?.offsetHeight ?? 0;
-      const command = event.ctrlKey || event.altKey || event.metaKey;
-      if (game.list1KeyDown(command, list.clientHeight, rowHeight)) event.preventDefault();
+      const system = event.altKey || event.metaKey;
+      if (game.list1KeyDown(event.ctrlKey || system, system, list.clientHeight, rowHeight)) {
+        event.preventDefault();
+      } else if (system) {
+        // A key held with Alt or Meta goes on to the browser, whose shortcut it may be
+        // (Alt+Left is Back); its own list box then moves the selection on some of them
+        // (Alt+End), as it tells at once by an input event: the selection the game
+        // shows is put back before it is drawn.
+        const shown = list.selectedIndex;
+        const putBack = () => { list.selectedIndex = shown; };
+        list.addEventListener('input', putBack, { once: true });
+        setTimeout(() => list.removeEventListener('input', putBack));
+      }
     });
 
     command1.forEach((button, index) => button.addEventListener('click', () => game.command1Click(index)));

@@ -59,7 +59,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
   const session = pageSession('http');
   let page;
 
-  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks } of pickScenarios) {
+  for (const { name, list, input, picks: leftToRightPicks, rightToLeft: rightToLeftPicks, toSystem } of pickScenarios) {
     const picks = rightToLeft && rightToLeftPicks ? rightToLeftPicks : leftToRightPicks;
     test(name, async () => {
       await page?.close();
@@ -74,6 +74,11 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
       }
       const picksBefore = await page.evaluate(() => rovalinGame.pickCount());
       const before = await readForm(page);
+      // Whether the browser may act on the last key: once the page's own handling is
+      // over, a key it has not claimed goes on to the browser's shortcuts.
+      await page.evaluate(() => window.addEventListener('keydown', (event) => {
+        window.keyWentOn = !event.defaultPrevented;
+      }));
 
       for (const step of input) await play(page, step);
 
@@ -93,6 +98,7 @@ for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`w
         };
         assert.ok(picksBefore === 0 || await controls(page).list.evaluate(inView), 'the picked item is in view');
       }
+      if (toSystem !== undefined) assert.equal(await page.evaluate(() => window.keyWentOn), toSystem);
       assert.deepEqual(errors, []);
     });
   }
