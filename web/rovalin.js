@@ -161,7 +161,9 @@
     .then((compiled) => WebAssembly.instantiate(compiled, { page, env: clock, wasi_snapshot_preview1: system }));
   // The module, the page's language and its texts, then the form is loaded and takes
   // the player's input.
-  Promise.all([module, window.rovalinLanguage.texts]).then(([instance, { texts, inMarkup }]) => {
+  Promise.all([module, window.rovalinStart.texts]).then(([instance, { texts, inMarkup }]) => {
+    // The number the pupil picked before now, which the browser's list box selected.
+    const pickedEarly = window.rovalinStart.touchedEarly() ? list.selectedIndex : -1;
     game = instance.exports;
     game._initialize();
     // The fractions a script put in the global rovalinTestFractions before the page
@@ -170,6 +172,8 @@
     send(Object.entries(texts).flat().map((field) => `${field}\0`).join(''));
     game.formLoad(inMarkup);
     listen();
+    // Answered now, once, as a press on it would be.
+    if (pickedEarly >= 0) game.list1MouseDown(0, 1, pickedEarly);
     document.documentElement.removeAttribute('data-translating');
     // The statement box takes the focus as the window's does, unless the player has
     // put it elsewhere meanwhile.

@@ -71,7 +71,8 @@ async function centre(locator) {
 
 const item = (page, text) => controls(page).list.getByRole('option', { name: text, exact: true });
 
-// [gesture on a new game's list, what the finger does, the numbers it picks]
+// [gesture on a new game's list, what the finger (or the mouse) does, the numbers it
+// picks, and whether it comes before the game's script has run]
 const gestures = [
   ['a tap on an item picks it', async (page) => {
     const { x, y } = await centre(item(page, '25'));
@@ -95,6 +96,13 @@ const gestures = [
     await swipe(page, { x, y: list.y + list.height * 0.8 }, { x, y: list.y + list.height * 0.2 });
     await page.waitForFunction(() => document.querySelector('#rovalin select').scrollTop > 0);
   }, []],
+  ['a tap before the game has started is its first pick', async (page) => {
+    const { x, y } = await centre(item(page, '25'));
+    await page.touchscreen.tap(x, y);
+  }, ['25'], 'early'],
+  ['a click before the game has started is its first pick, once', async (page) => {
+    await item(page, '24').dblclick();
+  }, ['24'], 'early'],
 ];
 
 for (const [name, device, change, changedViewport] of screens) {
@@ -112,10 +120,10 @@ for (const [name, device, change, changedViewport] of screens) {
       await page.close();
     });
 
-    for (const [gesture, play, picks] of device.hasTouch ? gestures : []) {
+    for (const [gesture, play, picks, early] of device.hasTouch ? gestures : []) {
       test(gesture, async () => {
-        const { page, errors } = await session.open();
-        await play(page);
+        const { page, errors } = await session.open('', { early: early && play });
+        if (!early) await play(page);
         const pickCount = await page.evaluate(() => rovalinGame.pickCount());
         const form = await readForm(page);
         assert.deepEqual([pickCount, form.firstNumber, form.secondNumber],

@@ -93,7 +93,10 @@ function watchPolicyViolations() {
 // console's warnings.
 // fractions: the fractions the game draws its hidden numbers from, in turn (NaN for
 // one that fails), handed to the page before it loads as rovalinTestFractions.
-export async function openPage(context, url, { fractions } = {}) {
+// early: what the player does (an async function of the page) while the game's script
+// is held back, once the form has been drawn; the script comes after it. Served over
+// HTTP only.
+export async function openPage(context, url, { fractions, early } = {}) {
   const page = await context.newPage();
   if (fractions) {
     // Sent as texts: the page's init script is given its argument as JSON, which has no NaN.
@@ -114,7 +117,25 @@ export async function openPage(context, url, { fractions } = {}) {
   });
   await page.exposeFunction('rovalinPolicyViolation', (violation) => errors.push(`policy violation: ${violation}`));
   await page.addInitScript(watchPolicyViolations);
-  await page.goto(url);
+  if (early) {
+    let played;
+    const playedEarly = new Promise((resolve) => { played = resolve; });
+    // Past the service worker an earlier visit left, which would answer from its copy.
+    const devtools = await context.newCDPSession(page);
+    await devtools.send('Network.enable');
+    await devtools.send('Network.setBypassServiceWorker', { bypass: true });
+    await page.route(/\/rovalin\.js$/, async (route) => {
+      await playedEarly;
+      await route.continue();
+    });
+    // The page's load waits for the script.
+    await page.goto(url, { waitUntil: 'commit' });
+    await page.locator('#List1 option').first().waitFor();
+    await early(page);
+    played();
+  } else {
+    await page.goto(url);
+  }
   await page.waitForFunction(() => window.rovalinGame !== undefined);
   return { page, errors, warnings, requests };
 }
