@@ -59,7 +59,9 @@ def write_manifest(path, manifest, code, texts):
         localised[field] = texts.get(manifest[field], manifest[field])
     # The installed app opens in the language it was installed in, offline too: the
     # page's address with the language, which the service worker answers from the copy
-    # of index.html it keeps.
+    # of index.html it keeps. The manifest names no id, which a browser would read from
+    # the site's root: copies of the page in two folders of one site would then be one
+    # app. Each language's app is known by its start_url instead.
     localised["start_url"] = f"./?lang={tag(code)}"
     localised["lang"] = tag(code)
     localised["dir"] = direction(texts)
