@@ -95,9 +95,11 @@ function watchPolicyViolations() {
 // one that fails), handed to the page before it loads as rovalinTestFractions.
 // early: what the player does (an async function of the page) while the game's script
 // is held back, once the form has been drawn; the script comes after it. Served over
-// HTTP only.
-export async function openPage(context, url, { fractions, early } = {}) {
+// HTTP only. browserLike: a script run in the page before any of its own, which makes
+// the browser behave as another would.
+export async function openPage(context, url, { fractions, early, browserLike } = {}) {
   const page = await context.newPage();
+  if (browserLike) await page.addInitScript(browserLike);
   if (fractions) {
     // Sent as texts: the page's init script is given its argument as JSON, which has no NaN.
     await page.addInitScript((given) => { window.rovalinTestFractions = given.map(Number); }, fractions.map(String));
