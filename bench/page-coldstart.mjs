@@ -5,7 +5,10 @@
 // Every load starts Debian's Chromium with a fresh profile (no HTTP cache, no service
 // worker, no compiled code kept), opens the page or its floor, over http from a loopback
 // server and from disk, and records inside the page, from navigation start, when the
-// form is shown and when a first pick is possible. Page and floor alternate, in turns,
+// form is shown and when a first pick is possible; and, as a pupil would find it, when
+// the first answer is shown: a real click on the list's first number is sent as soon as
+// the number exists, and again until one is answered, and the first frame that shows a
+// remainder is the page's first answer, set against the floor's form shown. Page and floor alternate, in turns,
 // so a busy spell of a shared machine falls on both. The floor is generated at every
 // run from the page folder given, so the benchmark follows the page whatever it becomes.
 // Prints figures and ratios; judges nothing.
@@ -31,6 +34,11 @@ const loadTimeoutMs = 60_000;
 const quietMs = 500;
 // What the probe in the page writes on the console once the first pick is possible.
 const readySignal = 'rovalin-coldstart: first pick possible';
+// What it writes once the list's first number exists, and once a click has been answered.
+const numberSignal = 'rovalin-coldstart: first number exists';
+const answerSignal = 'rovalin-coldstart: answered';
+// How long the clicks on the first number wait for an answer before the next.
+const clickEveryMs = 25;
 const usage = 'usage: node bench/page-coldstart.mjs [--web-font] [paired loads, default 9] [page folder, default build/web/page]';
 
 // What every browser of the run is launched with, beyond web/tests/support/browser.mjs.
@@ -72,7 +80,7 @@ async function withoutLocalSerif(folder) {
 // it has ended; and the page's script has finished starting: every script element has
 // run, every fetch it started has been read, every WebAssembly it compiles is
 // instantiated. On the floor, which has no script, it is the moment the form is shown.
-function coldStartProbe({ listSize: wanted, readySignal }) {
+function coldStartProbe({ listSize: wanted, readySignal, numberSignal, answerSignal, clicked }) {
   const now = () => performance.now();
   const addListener = EventTarget.prototype.addEventListener;
   const channel = new MessageChannel();
@@ -89,7 +97,12 @@ function coldStartProbe({ listSize: wanted, readySignal }) {
 
   const probe = { marks: {}, loaded: [], wasm: [], fetches: [] };
   window.rovalinColdStart = probe;
-  const finish = () => console.debug(readySignal);
+  // Ready once the first pick is possible and, where the list is clicked on a page with
+  // a script, a click has been answered.
+  const finish = () => {
+    if (!('first pick possible' in probe.marks)) return;
+    if (!clicked || !hasScript() || 'first answer' in probe.marks) console.debug(readySignal);
+  };
   const mark = (name, time = now()) => {
     if (!(name in probe.marks)) probe.marks[name] = time;
   };
@@ -179,6 +192,29 @@ function coldStartProbe({ listSize: wanted, readySignal }) {
   addListener.call(document, 'DOMContentLoaded', () => check());
   addListener.call(window, 'load', () => check());
   addListener.call(document.fonts, 'loading', () => mark('fonts start loading'));
+
+  // The clicks sent on the first number, and the first frame that shows a remainder:
+  // the form's first text box, empty until a first number is picked, then holds it.
+  probe.clicks = 0;
+  const answerShown = () => Boolean(document.querySelector('#rovalin input')?.value);
+  const watchAnswer = () => requestAnimationFrame(() => {
+    const answered = answerShown();
+    nextTask((time) => {
+      if (!answered) {
+        watchAnswer();
+        return;
+      }
+      mark('first answer', time);
+      console.debug(answerSignal);
+      finish();
+    });
+  });
+  addListener.call(window, 'mousedown', () => {
+    probe.clicks += 1;
+    if (probe.clicks > 1) return;
+    mark('first click arrives');
+    watchAnswer();
+  }, true);
   addListener.call(document.fonts, 'loadingdone', () => { mark('fonts loaded'); check(); });
 
   const theList = () => document.getElementById('rovalin')?.querySelector('select, [role="listbox"]');
@@ -225,6 +261,10 @@ function coldStartProbe({ listSize: wanted, readySignal }) {
   };
 
   function check() {
+    if (!('first number exists' in probe.marks) && theList()?.querySelector('option, [role="option"]')) {
+      mark('first number exists');
+      console.debug(numberSignal);
+    }
     if ('first pick possible' in probe.marks) return;
     if (listFilled()) {
       mark('form filled');
@@ -273,7 +313,7 @@ function collectProbe() {
     if (entry.end !== undefined) marks[`WebAssembly.${entry.name}${numbered(probe.wasm, index)} settled`] = entry.end;
   });
   const wasmMs = probe.wasm.filter((entry) => entry.end !== undefined).reduce((sum, entry) => sum + entry.end - entry.start, 0);
-  return { marks, wasmMs };
+  return { marks, wasmMs, clicks: probe.clicks };
 }
 
 // ---------------------------------------------------------------------------------
@@ -437,9 +477,13 @@ async function withTimeout(promise, what) {
   }
 }
 
-// Opens url in a new tab of context and waits until the first pick is possible. The
-// probe says so on the console, so that nothing is evaluated in the page while it loads.
-async function timedLoad(context, url, what) {
+// Opens url in a new tab of context and waits until the first pick is possible and,
+// with clickAt (the centre of the list's first number, where the page lays it out), a
+// click there has been answered: clicks are sent from the moment the number exists,
+// one every clickEveryMs until one is answered (or, on the floor, until it is ready).
+// The probe says each on the console, so that nothing is evaluated in the page while it
+// loads.
+async function timedLoad(context, url, what, clickAt) {
   const page = await context.newPage();
   const errors = [];
   let ready;
@@ -450,12 +494,31 @@ async function timedLoad(context, url, what) {
       reject(new Error(`${what}: ${errors.join('; ')}`));
     });
   });
+  let clicking = false;
+  let answered = false;
+  let isReady = false;
+  const clickUntilAnswered = async () => {
+    clicking = true;
+    while (!answered && !isReady) {
+      await page.mouse.click(clickAt.x, clickAt.y);
+      await new Promise((resolve) => setTimeout(resolve, clickEveryMs));
+    }
+  };
   page.on('console', (message) => {
-    if (message.text() === readySignal) ready();
+    const text = message.text();
+    if (text === readySignal) {
+      isReady = true;
+      ready();
+    } else if (text === answerSignal) {
+      answered = true;
+    } else if (text === numberSignal && clickAt && !clicking) {
+      clickUntilAnswered().catch(() => {});
+    }
   });
-  await page.addInitScript(coldStartProbe, { listSize, readySignal });
+  await page.addInitScript(coldStartProbe, { listSize, readySignal, numberSignal, answerSignal, clicked: Boolean(clickAt) });
   await page.goto(url, { waitUntil: 'commit' });
   await withTimeout(readyOrBroken, what);
+  isReady = true;
   // Collected once the requests have calmed down: the paint entries come late.
   const collect = async () => {
     if (errors.length) throw new Error(`${what}: ${errors.join('; ')}`);
@@ -490,14 +553,14 @@ async function serviceWorkerSettled(page, watcher) {
 
 // One cold visit in a browser of its own; for the page over http also a warm one, a
 // second visit in the same profile.
-async function coldVisit(target, origin, { warm = false } = {}) {
+async function coldVisit(target, origin, clickAt, { warm = false } = {}) {
   const url = target.urls[origin];
   const what = `${target.name} over ${origin}`;
   const browser = await launchBrowser(browserOptions);
   try {
     const watcher = watchRequests(browser.context);
     const sentBefore = target.server.served.length;
-    const cold = await timedLoad(browser.context, url, what);
+    const cold = await timedLoad(browser.context, url, what, clickAt);
     await serviceWorkerSettled(cold.page, watcher);
     // What the server sent, over http: a request the browser answered from its own
     // cache, such as the service worker's copy of a file the page has just loaded,
@@ -506,7 +569,7 @@ async function coldVisit(target, origin, { warm = false } = {}) {
     const visit = { ...await cold.collect(), requests: watcher.requests.splice(0), sent };
     if (warm) {
       await cold.page.close();
-      const second = await timedLoad(browser.context, url, `${what}, second visit`);
+      const second = await timedLoad(browser.context, url, `${what}, second visit`, clickAt);
       await watcher.quiet();
       visit.warm = { ...await second.collect(), requests: watcher.requests.splice(0) };
     }
@@ -605,7 +668,9 @@ async function makeFloor(page, serverUrl, folder) {
     head = head.replace(/<\/head>$/, '<link rel="stylesheet" href="floor.css"></head>');
   }
   await writeFile(path.join(folder, 'index.html'), `${form.before}${head}\n${form.body}\n</html>\n`);
-  return { pageLayout: shown.layout, rules: form.css ? form.css.split('\n').length : 0, browserName };
+  const [left, top, width, height] = shown.layout.find((element) => element.tag === 'option').box;
+  return { pageLayout: shown.layout, rules: form.css ? form.css.split('\n').length : 0, browserName,
+    clickAt: { x: left + width / 2, y: top + height / 2 } };
 }
 
 // What "first pick possible" stands for: a click on the list's first number, once the
@@ -675,23 +740,30 @@ function printBytes(label, bytes) {
 // The medians and ratios, where the time goes, and the bytes of one visit.
 async function printReport(results, loads, page, floor) {
   const origins = Object.keys(results);
-  const figures = ['form shown', 'first pick possible'];
+  // The first answer has no counterpart on the floor, whose list answers nothing: it is
+  // set against the floor's form shown, the plain HTML's best.
+  const figures = [['form shown', 'form shown'], ['first pick possible', 'first pick possible'], ['first answer', 'form shown']];
   console.log('');
   console.log(`cold first visit, median of ${loads} loads (ratio of the medians; median of the per-pair ratios, range in brackets):`);
   for (const origin of origins) {
-    for (const figure of figures) {
+    for (const [figure, floorFigure] of figures) {
       const pageTimes = results[origin].page.map((visit) => visit.marks[figure]);
-      const floorTimes = results[origin].floor.map((visit) => visit.marks[figure]);
+      const floorTimes = results[origin].floor.map((visit) => visit.marks[floorFigure]);
       const ratios = pageTimes.map((time, index) => time / floorTimes[index]);
       console.log(`  ${origin.padEnd(4)} ${figure.padEnd(20)} page ${formatMs(median(pageTimes)).padStart(7)} ms  `
-        + `floor ${formatMs(median(floorTimes)).padStart(7)} ms  `
+        + `floor${floorFigure === figure ? '' : `'s ${floorFigure}`} ${formatMs(median(floorTimes)).padStart(7)} ms  `
         + `page/floor ${(median(pageTimes) / median(floorTimes)).toFixed(2)}×; `
         + `${median(ratios).toFixed(2)}× [${Math.min(...ratios).toFixed(2)}–${Math.max(...ratios).toFixed(2)}]`);
     }
   }
   const warm = results.http.warm;
   console.log(`warm, second visit in the same profile, page over http: form shown ${formatMs(median(warm.map((visit) => visit.marks['form shown'])))} ms, `
-    + `first pick possible ${formatMs(median(warm.map((visit) => visit.marks['first pick possible'])))} ms (median of ${warm.length})`);
+    + `first pick possible ${formatMs(median(warm.map((visit) => visit.marks['first pick possible'])))} ms, `
+    + `first answer ${formatMs(median(warm.map((visit) => visit.marks['first answer'])))} ms (median of ${warm.length})`);
+  for (const origin of origins) {
+    const clicks = results[origin].page.map((visit) => visit.clicks);
+    console.log(`clicks on the first number until one was answered, page over ${origin}: ${clicks.join(' ')}`);
+  }
 
   console.log('');
   console.log('where the time goes, median of each moment, ms from navigation start:');
@@ -788,12 +860,13 @@ async function main() {
         const order = pair % 2 === 0 ? [page, floor] : [floor, page];
         const line = [];
         for (const target of order) {
-          const visit = await coldVisit(target, origin, { warm: target === page && origin === 'http' });
+          const visit = await coldVisit(target, origin, made.clickAt, { warm: target === page && origin === 'http' });
           results[origin][target.name].push(visit);
           if (visit.warm) results[origin].warm.push(visit.warm);
-          line.push(`${target.name} ${formatMs(visit.marks['form shown'])}/${formatMs(visit.marks['first pick possible'])}`);
+          line.push(`${target.name} ${formatMs(visit.marks['form shown'])}/${formatMs(visit.marks['first pick possible'])}`
+            + `${target === page ? `/${formatMs(visit.marks['first answer'])}` : ''}`);
         }
-        console.log(`pair ${pair + 1} over ${origin}: form shown/first pick possible: ${line.join(', ')}`);
+        console.log(`pair ${pair + 1} over ${origin}: form shown/first pick possible(/first answer): ${line.join(', ')}`);
       }
     }
 

@@ -25,8 +25,8 @@ inline constexpr std::string_view english = "en";
 // The language to speak: for each asked for in turn, itself or its language without
 // the country ("pt" for "pt_BR" or "pt-BR"), if it is English or available has a
 // catalogue for it; else Bulgarian.
-// Encodings and modifiers ("bg_BG.UTF-8@latin") are ignored; "C" and "POSIX" ask for
-// nothing.
+// Encodings and modifiers ("bg_BG.UTF-8@latin") are ignored, and so is case ("EN",
+// "pt_br"): the language is named as its catalogue is. "C" and "POSIX" ask for nothing.
 [[nodiscard]] std::string chosen(std::span<const std::string> asked, std::span<const std::string> available);
 
 } // namespace Language

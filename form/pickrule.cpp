@@ -95,6 +95,8 @@ std::optional<int> rowPickedBy(const KeyPress &key, std::span<const std::string>
 
 bool belongsToList(const KeyPress &key)
 {
+    if (key.systemModifier)
+        return false;
     return moves(key.key) || (key.key == Key::Character && !key.commandModifier);
 }
 

@@ -23,6 +23,10 @@
 //                                                                       going round
 //   Space, Enter; any key with Ctrl, Alt, Meta none                   none
 //
+// A key held with Alt or Meta is never the list's: it goes on to the browser or the
+// desktop, whose shortcuts they are (Alt+Left goes Back). With Ctrl, a key that moves
+// in the list is still the list's, so that it moves nothing.
+//
 // Left and Right follow the reading direction: towards the end of a line is onwards.
 // A key picks only an item other than the selected one and never runs off the list.
 // Each pick rebuilds the list under the pointer, which is why the second press of a
@@ -56,8 +60,11 @@ struct KeyPress
     Key key = Key::Other;
     // What a Character key types, in UTF-8.
     std::string_view character;
-    // Ctrl, Alt or Meta held down: such keys are the toolkit's shortcuts, never picks.
+    // Ctrl, Alt or Meta held down: such keys are shortcuts, never picks.
     bool commandModifier = false;
+    // Alt or Meta held down: the shortcut is the system's (the browser's, the
+    // desktop's), which the list leaves alone.
+    bool systemModifier = false;
     // The height of the list's view and of one of its rows, in the toolkit's units (0
     // for an empty list): Page Down and Page Up move by the whole rows in view less one.
     int viewHeight = 0;
@@ -75,7 +82,8 @@ struct KeyPress
 
 // Whether the key is the list's to handle, even when it picks nothing: the front end
 // keeps such keys from its toolkit's own list handling, which would move the selection
-// by rules of its own. Tab, Enter, Escape and shortcuts go on to the toolkit.
+// by rules of its own. Tab, Enter, Escape, characters with Ctrl and every key with Alt or
+// Meta go on to the toolkit.
 [[nodiscard]] bool belongsToList(const KeyPress &key);
 
 } // namespace PickRule

@@ -102,9 +102,14 @@ void PickList::keyPressEvent(QKeyEvent *event)
     const QByteArray typed = event->text().toUtf8();
     if (key == PickRule::Key::Other && !typed.isEmpty() && event->text().at(0).isPrint())
         key = PickRule::Key::Character;
-    const bool command = (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
-    const PickRule::KeyPress press{key, std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
-                                   command, viewport()->height(), sizeHintForRow(0)};
+    const bool system = (event->modifiers() & (Qt::AltModifier | Qt::MetaModifier)) != 0;
+    const bool command = system || (event->modifiers() & Qt::ControlModifier) != 0;
+    const PickRule::KeyPress press{key,
+                                   std::string_view(typed.constData(), static_cast<std::size_t>(typed.size())),
+                                   command,
+                                   system,
+                                   viewport()->height(),
+                                   sizeHintForRow(0)};
     // Keys the list does not handle (Tab, Enter, shortcuts) go on to the window.
     event->setAccepted(PickRule::belongsToList(press));
     emit keyPressed(press);

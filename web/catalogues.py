@@ -57,6 +57,12 @@ def write_manifest(path, manifest, code, texts):
     localised = dict(manifest)
     for field in ("name", "short_name", "description"):
         localised[field] = texts.get(manifest[field], manifest[field])
+    # The installed app opens in the language it was installed in, offline too: the
+    # page's address with the language, which the service worker answers from the copy
+    # of index.html it keeps. The manifest names no id, which a browser would read from
+    # the site's root: copies of the page in two folders of one site would then be one
+    # app. Each language's app is known by its start_url instead.
+    localised["start_url"] = f"./?lang={tag(code)}"
     localised["lang"] = tag(code)
     localised["dir"] = direction(texts)
     path.write_text(json.dumps(localised, ensure_ascii=False, indent=2) + "\n", encoding="utf-8")

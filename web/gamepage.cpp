@@ -232,10 +232,10 @@ extern "C" {
     page().handlers->List1_MouseDown({ruleButton(button), clickCount, row});
 }
 
-// A key on the list: the DOM's name of it, received, and whether Ctrl, Alt or Meta is
-// held; the height of the list's view and of one of its rows. Returns whether the
-// key is the list's, which the browser must then not handle.
-[[clang::export_name("list1KeyDown")]] bool list1KeyDown(bool command, int viewHeight, int rowHeight)
+// A key on the list: the DOM's name of it, received, whether Ctrl, Alt or Meta is held
+// and whether Alt or Meta is; the height of the list's view and of one of its rows.
+// Returns whether the key is the list's, which the browser must then not handle.
+[[clang::export_name("list1KeyDown")]] bool list1KeyDown(bool command, bool system, int viewHeight, int rowHeight)
 {
     struct Named
     {
@@ -262,7 +262,7 @@ extern "C" {
         key = named->key;
     else if (std::count_if(name.begin(), name.end(), startsCharacter) == 1)
         key = PickRule::Key::Character;
-    return page().handlers->List1_KeyDown({key, name, command, viewHeight, rowHeight});
+    return page().handlers->List1_KeyDown({key, name, command, system, viewHeight, rowHeight});
 }
 
 // How many picks the current game has counted: the one part of the game the page does

@@ -5,7 +5,7 @@
 // (web/gamepage.cpp); and it carries out on the page each write the handlers make.
 // The build puts the WebAssembly in as base64, so that the page is one classic script
 // that also runs from disk, where a browser fetches nothing. The browser fetches it
-// while it reads the page and runs it once it has drawn the form.
+// while it reads the page and runs it once it has read it.
 
 (() => {
   'use strict';
@@ -135,30 +135,55 @@
     list.addEventListener('keydown', (event) => {
       send(event.key);
       const rowHeight = list.options[0]?.offsetHeight ?? 0;
-      const command = event.ctrlKey || event.altKey || event.metaKey;
-      if (game.list1KeyDown(command, list.clientHeight, rowHeight)) event.preventDefault();
+      const system = event.altKey || event.metaKey;
+      if (game.list1KeyDown(event.ctrlKey || system, system, list.clientHeight, rowHeight)) {
+        event.preventDefault();
+      } else if (system) {
+        // A key held with Alt or Meta goes on to the browser, whose shortcut it may be
+        // (Alt+Left is Back); its own list box then moves the selection on some of them
+        // (Alt+End), as it tells at once by an input event: the selection the game
+        // shows is put back before it is drawn.
+        const shown = list.selectedIndex;
+        const putBack = () => { list.selectedIndex = shown; };
+        list.addEventListener('input', putBack, { once: true });
+        setTimeout(() => list.removeEventListener('input', putBack));
+      }
     });
 
     command1.forEach((button, index) => button.addEventListener('click', () => game.command1Click(index)));
   };
 
-  // The module, which the browser compiles beside its drawing of the form.
+  // The module, compiled as the script runs: a module this small compiles in a few
+  // milliseconds on the page's own thread, where compiling it beside would put the
+  // hops between threads, and the other work of a busy device, before the first answer.
+  // Browsers that refuse modules of more than 4 KB on the page's thread (Chromium did
+  // for years) compile it beside instead.
   const bytes = atob('@WASM_BASE64@');
   const code = new Uint8Array(bytes.length);
   for (let at = 0; at < bytes.length; ++at) code[at] = bytes.charCodeAt(at);
-  const module = WebAssembly.compile(code)
-    .then((compiled) => WebAssembly.instantiate(compiled, { page, env: clock, wasi_snapshot_preview1: system }));
+  const imports = { page, env: clock, wasi_snapshot_preview1: system };
+  let module;
+  try {
+    module = new WebAssembly.Instance(new WebAssembly.Module(code), imports);
+  } catch (refused) {
+    if (!(refused instanceof RangeError)) throw refused;
+    module = WebAssembly.instantiate(code, imports).then(({ instance }) => instance);
+  }
   // The module, the page's language and its texts, then the form is loaded and takes
   // the player's input.
-  Promise.all([module, window.rovalinLanguage.texts]).then(([instance, texts]) => {
+  Promise.all([module, window.rovalinStart.texts]).then(([instance, { texts, inMarkup }]) => {
+    // The number the pupil picked before now, which the browser's list box selected.
+    const pickedEarly = window.rovalinStart.touchedEarly() ? list.selectedIndex : -1;
     game = instance.exports;
     game._initialize();
     // The fractions a script put in the global rovalinTestFractions before the page
     // loaded, if any: the page's tests draw the hidden numbers they want with them.
     for (const fraction of window.rovalinTestFractions ?? []) game.useTestFraction(fraction);
     send(Object.entries(texts).flat().map((field) => `${field}\0`).join(''));
-    game.formLoad(window.rovalinLanguage.inMarkup);
+    game.formLoad(inMarkup);
     listen();
+    // Answered now, once, as a press on it would be.
+    if (pickedEarly >= 0) game.list1MouseDown(0, 1, pickedEarly);
     document.documentElement.removeAttribute('data-translating');
     // The statement box takes the focus as the window's does, unless the player has
     // put it elsewhere meanwhile.

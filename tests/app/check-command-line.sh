@@ -38,6 +38,9 @@ LANGUAGE=en:bg LANG=C expect 0 "^Rovalin: a game" --help
 LANGUAGE= LC_ALL=en_GB.UTF-8 LC_MESSAGES=bg_BG.UTF-8 expect 0 "^Rovalin: a game" --help
 LANGUAGE= LC_ALL= LANG=ja_JP.UTF-8 expect 0 "^Ровалин: игра" --help
 LANGUAGE=xx expect 0 "^Ровалин: игра" --help
+# A language's name in any case.
+expect 0 "^Rovalin: a game" --help --language=EN
+LANGUAGE=UK expect 0 "^Ровалін: гра" --help
 expect 2 "See “rovalin --help”" --bogus --language=en
 # Qt's own options are taken by Qt, not refused.
 ROVALIN_QUIT_AFTER_FIRST_FRAME=1 expect 0 "" -style fusion

@@ -33,6 +33,10 @@ void TestLanguage::chosen_data()
     QTest::newRow("the country's own catalogue first") << QStringList{"pt-BR"} << "pt_BR";
     QTest::newRow("a modifier is no part of the name") << QStringList{"bg_BG.UTF-8@latin"} << "bg";
     QTest::newRow("another country of a language it has only for one") << QStringList{"pt_PT"} << "bg";
+    QTest::newRow("a tag in capitals") << QStringList{"EN"} << "en";
+    QTest::newRow("a country in small letters, named as its catalogue") << QStringList{"pt-br"} << "pt_BR";
+    QTest::newRow("a language in capitals, its country in small letters") << QStringList{"PT_br.UTF-8"} << "pt_BR";
+    QTest::newRow("a locale in capitals, without the country") << QStringList{"BG_BG"} << "bg";
 }
 
 void TestLanguage::chosen()

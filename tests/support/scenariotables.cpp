@@ -62,8 +62,13 @@ void addPickScenarioRows()
     for (const QJsonValue scenario : table[u"scenarios"].toArray()) {
         const QJsonObject list = table[u"lists"][scenario[u"list"].toString()].toObject();
         const bool mirrored = inRightToLeft() && scenario.toObject().contains(u"rightToLeft");
-        const PickScenario row{scenario[u"name"].toString(), steps(list[u"before"]), list[u"cutTo"].toInt(),
-                               steps(scenario[u"input"]), strings(scenario[mirrored ? u"rightToLeft" : u"picks"])};
+        const QJsonValue toSystem = scenario[u"toSystem"];
+        const PickScenario row{scenario[u"name"].toString(),
+                               steps(list[u"before"]),
+                               list[u"cutTo"].toInt(),
+                               steps(scenario[u"input"]),
+                               strings(scenario[mirrored ? u"rightToLeft" : u"picks"]),
+                               toSystem.isBool() ? std::optional<bool>(toSystem.toBool()) : std::nullopt};
         QTest::newRow(qPrintable(row.name)) << row;
     }
 }

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,9 @@ struct PickScenario
     QList<QStringList> input;
     // The numbers picked, in order, on a form in the test's language.
     QStringList picks;
+    // Whether the last key goes on to the desktop rather than being the list's, where
+    // the row says.
+    std::optional<bool> toSystem;
 };
 
 // A key of the table as Qt names it, such as "Ctrl+PgDown" for "Ctrl+PageDown".

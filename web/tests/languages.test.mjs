@@ -23,6 +23,10 @@ const choices = [
   ['en-US', '?lang=bg', 'bg'],
   ['bg-BG', '?lang=en', 'en'],
   ['bg-BG', '?lang=xx', 'bg'],
+  ['bg-BG', '?lang=EN', 'en'],
+  ['bg-BG', '?lang=AR', 'ar'],
+  ['en-US', '?lang=uk-ua', 'uk'],
+  ['uk-UA', '?lang=PT_br', 'uk'],
 ];
 
 describe('the language the page speaks', () => {

@@ -105,20 +105,28 @@ function watchPolicyViolations() {
 // Opens the page in a new tab and waits until the form takes the player's input. Collects the addresses the page
 // requested, and in errors everything that went wrong, as a browser's console would
 // show it: script errors, console errors, requests that failed or were answered with an
-// HTTP error, and loads or scripts the page's policy refused.
+// HTTP error, and loads or scripts the page's policy refused; in warnings, the
+// console's warnings.
 // fractions: the fractions the game draws its hidden numbers from, in turn (NaN for
 // one that fails), handed to the page before it loads as rovalinTestFractions.
-export async function openPage(context, url, { fractions } = {}) {
+// early: what the player does (an async function of the page) while the game's script
+// is held back, once the form has been drawn; the script comes after it. Served over
+// HTTP only. browserLike: a script run in the page before any of its own, which makes
+// the browser behave as another would.
+export async function openPage(context, url, { fractions, early, browserLike } = {}) {
   const page = await context.newPage();
+  if (browserLike) await page.addInitScript(browserLike);
   if (fractions) {
     // Sent as texts: the page's init script is given its argument as JSON, which has no NaN.
     await page.addInitScript((given) => { window.rovalinTestFractions = given.map(Number); }, fractions.map(String));
   }
   const errors = [];
+  const warnings = [];
   const requests = [];
   page.on('pageerror', (error) => errors.push(`page error: ${error.message}`));
   page.on('console', (message) => {
     if (message.type() === 'error') errors.push(`console error: ${message.text()}`);
+    if (message.type() === 'warning') warnings.push(message.text());
   });
   page.on('request', (request) => requests.push(request.url()));
   page.on('requestfailed', (request) => errors.push(`request failed: ${request.url()} ${request.failure()?.errorText}`));
@@ -127,7 +135,25 @@ export async function openPage(context, url, { fractions } = {}) {
   });
   await page.exposeFunction('rovalinPolicyViolation', (violation) => errors.push(`policy violation: ${violation}`));
   await page.addInitScript(watchPolicyViolations);
-  await page.goto(url);
+  if (early) {
+    let played;
+    const playedEarly = new Promise((resolve) => { played = resolve; });
+    // Past the service worker an earlier visit left, which would answer from its copy.
+    const devtools = await context.newCDPSession(page);
+    await devtools.send('Network.enable');
+    await devtools.send('Network.setBypassServiceWorker', { bypass: true });
+    await page.route(/\/rovalin\.js$/, async (route) => {
+      await playedEarly;
+      await route.continue();
+    });
+    // The page's load waits for the script.
+    await page.goto(url, { waitUntil: 'commit' });
+    await page.locator('#List1 option').first().waitFor();
+    await early(page);
+    played();
+  } else {
+    await page.goto(url);
+  }
   await waitInPage(page, 'the game to take the player\'s input', () => window.rovalinGame !== undefined);
-  return { page, errors, requests };
+  return { page, errors, warnings, requests };
 }
