@@ -31,12 +31,14 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # the window's font and Qt's own Bulgarian translations are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
-# Amiri, the serif the Arabic form draws its letters in, is recommended rather than
-# required: without it the program works in every language, Arabic included, whose
-# letters fontconfig then takes from another face of the system (DejaVu Sans, which
-# Debian's fontconfig normally brings along), only in a sans. Recommended packages are
-# installed by default, so a classroom gets the serif unless its administrator leaves
-# them out.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-hosny-amiri")
+# The serifs beside the form's, for the letters Liberation Serif lacks, are recommended
+# rather than required: Amiri (fonts-hosny-amiri) for the Arabic script (Arabic,
+# Persian), Noto Serif Armenian (fonts-noto-core, which LibreOffice already brings to
+# most desktops) for Armenian. Without them the program works in every language, those
+# included, whose letters fontconfig then takes from another face of the system (DejaVu
+# Sans, which Debian's fontconfig normally brings along), only in a sans. Recommended
+# packages are installed by default, so a classroom gets the serifs unless its
+# administrator leaves them out.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-hosny-amiri, fonts-noto-core")
 
 include(CPack)

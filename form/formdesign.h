@@ -7,6 +7,7 @@
 // the same values.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string_view>
 
@@ -91,8 +92,9 @@ inline constexpr std::string_view fontFamily = "Times New Roman";
 // The same metrics, for systems without Times New Roman.
 inline constexpr std::string_view fontMetricTwin = "Liberation Serif";
 inline constexpr int fontPointSize = 12;
-// A Naskh serif beside the form's serif, for the Arabic letters neither face of the
-// form's font has.
-inline constexpr std::string_view arabicFontFamily = "Amiri";
+// Serifs that sit beside the form's, for the letters it lacks: Amiri, a Naskh, for the
+// Arabic script's (Arabic's and Persian's), Noto Serif Armenian for Armenian's. A front
+// end takes such letters from the first of them that is installed and has them.
+inline constexpr std::array<std::string_view, 2> companionSerifs{"Amiri", "Noto Serif Armenian"};
 
 } // namespace FormDesign

@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QRawFont>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QShortcut>
@@ -76,20 +77,42 @@ void logToStandardError(std::string_view what)
 }
 
 // Times New Roman where it is installed; elsewhere its metric-compatible twin, named
-// directly, since having fontconfig find a substitute costs a tenth of start-up. In a
-// language written right to left, whose letters (Arabic's) neither has, then the serif
-// for them where it is installed: fontconfig's own choice would be a sans. Only there,
-// since a second family has Qt ask fontconfig for fallbacks at once, a twentieth of
-// start-up, which a form without such letters would pay for nothing.
-QStringList designFontFamilies(bool rightToLeft)
+// directly, since having fontconfig find a substitute costs a tenth of start-up. The
+// letters of the form's captions (the task statement among them, which has every
+// letter of its language) that this serif lacks, such as Arabic's or Armenian's, come
+// from the first of the design's companion serifs that is installed and has them:
+// fontconfig's own choice would be a sans. Only then is a second family named, since
+// it has Qt ask fontconfig for fallbacks at once, a twentieth of start-up, which a form
+// whose letters the serif has would pay for nothing. Decided once, at start.
+QStringList designFontFamilies(const Catalogue &texts)
 {
     QString family = fromUtf8(FormDesign::fontFamily);
     if (!QFontDatabase::hasFamily(family))
         family = fromUtf8(FormDesign::fontMetricTwin);
     QStringList families{family};
-    if (const QString arabic = fromUtf8(FormDesign::arabicFontFamily);
-        rightToLeft && QFontDatabase::hasFamily(arabic))
-        families.append(arabic);
+
+    const QRawFont serif = QRawFont::fromFont(QFont(family));
+    std::vector<char32_t> lacking;
+    for (const FormDesign::Control &control : FormDesign::controls) {
+        for (const char32_t letter : fromUtf8(FormDesign::caption(control, texts)).toUcs4()) {
+            if (QChar::isLetter(letter) && !serif.supportsCharacter(letter)
+                && std::find(lacking.begin(), lacking.end(), letter) == lacking.end())
+                lacking.push_back(letter);
+        }
+    }
+    for (const std::string_view companion : FormDesign::companionSerifs) {
+        if (lacking.empty())
+            break;
+        const QString name = fromUtf8(companion);
+        if (!QFontDatabase::hasFamily(name))
+            continue;
+        const QRawFont font = QRawFont::fromFont(QFont(name));
+        const auto drawn = std::remove_if(lacking.begin(), lacking.end(),
+                                          [&font](char32_t letter) { return font.supportsCharacter(letter); });
+        if (drawn != lacking.end())
+            families.append(name);
+        lacking.erase(drawn, lacking.end());
+    }
     return families;
 }
 
@@ -147,7 +170,7 @@ void GameForm::buildControls()
     const bool rightToLeft = FormTexts::rightToLeft(*texts);
     setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     QFont font;
-    font.setFamilies(designFontFamilies(rightToLeft));
+    font.setFamilies(designFontFamilies(*texts));
     font.setPointSize(FormDesign::fontPointSize);
     font.setWeight(QFont::Normal);
     font.setStyleHint(QFont::Serif);

@@ -7,7 +7,7 @@ language it has a catalogue for. For each language LL the page gets lang/LL.js, 
 translations of the form's texts, which the page loads only when it speaks that
 language (English's is empty); rovalin.LL.webmanifest, which names the installed page
 in that language; and a line in start.js, made from its template, which chooses the
-language and offers every language in a strip. Adding po/LL.po and building again is
+language and offers every language in a list, in the order of their names. Adding po/LL.po and building again is
 all a new language needs.
 
 Usage: catalogues.py MANIFEST START_TEMPLATE OUT_DIR CATALOGUE...
@@ -16,14 +16,15 @@ Needs Debian's python3-polib.
 
 import json
 import sys
+import unicodedata
 from pathlib import Path
 
 import polib
 
-# The texts form/formtexts.h marks as languageName and languages: each catalogue gives
-# the name of its language in that language, and the name of the strip of languages.
+# The text form/formtexts.h marks as languageName: each catalogue gives the name of its
+# language in that language. (The name of the list of languages comes with the
+# language's texts.)
 LANGUAGE_NAME = "English"
-LANGUAGES = "Language"
 # The text form/formtexts.h marks as the direction its language is written in: "RTL"
 # in a catalogue of a language written right to left.
 DIRECTION = "LTR"
@@ -41,6 +42,15 @@ def translations(catalogue):
     only the desktop entry or the metainfo carry."""
     return {entry.msgid: entry.msgstr for entry in catalogue.translated_entries()
             if not entry.obsolete and any(path.startswith("form/") for path, _ in entry.occurrences)}
+
+
+def reading_order(name):
+    """Where a language's name comes in a list a pupil reads down: by its letters, an
+    accented letter as the plain one ("Čeština" among the C), so the names in Latin
+    letters first, then those in Greek, Cyrillic, Armenian and Arabic letters, as
+    Unicode orders their scripts; the name itself keeps two that read alike apart."""
+    plain = "".join(c for c in unicodedata.normalize("NFD", name) if not unicodedata.combining(c))
+    return plain.casefold(), name
 
 
 def write_script(path, variable, value):
@@ -85,7 +95,8 @@ def main(argv):
         write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
         write_manifest(out / f"rovalin.{code}.webmanifest", manifest, code, texts)
         listed.append({"code": code, "tag": tag(code), "dir": direction(texts),
-                       "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME), "strip": texts.get(LANGUAGES, LANGUAGES)})
+                       "name": texts.get(LANGUAGE_NAME, LANGUAGE_NAME)})
+    listed.sort(key=lambda language: reading_order(language["name"]))
     start = Path(start_template).read_text(encoding="utf-8")
     (out / "start.js").write_text(start.replace("@LANGUAGES@", json.dumps(listed, ensure_ascii=False)),
                                   encoding="utf-8")

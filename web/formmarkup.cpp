@@ -226,14 +226,17 @@ std::string styleRules()
 {
     const FormDesign::Rect form = FormDesign::toPixels(FormDesign::client);
     // The page brings Times New Roman's metric twin, cut down and renamed Rovalin
-    // Serif, for systems that have neither; and for the Arabic letters, which neither
-    // has, Amiri, a Naskh serif, cut down and renamed Rovalin Naskh where the system
-    // has no Amiri.
+    // Serif, for systems that have neither; and for the letters neither has, each serif
+    // beside it (FormDesign::companionSerifs) where the system has it, else its cut-down
+    // copy: Amiri's, Rovalin Naskh, for the Arabic script, Noto Serif Armenian's, Rovalin
+    // Armenian, for Armenian.
     std::string rules = "\n:root { --form-width: "
         + std::to_string(form.width) + "; --form-height: " + std::to_string(form.height) + "; }\n#rovalin { width: "
         + pixels(form.width) + "; height: " + pixels(form.height) + "; background-color: "
         + cssColour(FormDesign::formBackground) + "; font-family: \"" + std::string(FormDesign::fontFamily) + "\", \""
-        + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", \"Amiri\", \"Rovalin Naskh\", serif; font-size: "
+        + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", \"" + std::string(FormDesign::companionSerifs[0])
+        + "\", \"Rovalin Naskh\", \"" + std::string(FormDesign::companionSerifs[1])
+        + "\", \"Rovalin Armenian\", serif; font-size: "
         + std::to_string(FormDesign::fontPointSize) + "pt; }\n";
     for (const FormDesign::Control &control : FormDesign::controls) {
         rules += placed("#" + std::string(control.name), control.rect);
@@ -257,15 +260,31 @@ std::string formMarkup(const LoadedForm &loaded, const Catalogue &texts)
     return markup + "<div id=\"announcement\" role=\"status\"></div>\n</main>";
 }
 
-// The style sheet as the browser needs it: without its comments, which are for its
-// readers.
-std::string withoutComments(std::string sheet)
+// The style sheet as the browser needs it, which every visit loads: without its
+// comments, which are for its readers, nor the blanks and line breaks a browser reads
+// past: each run of them is one blank, and none is kept beside a brace, a semicolon or
+// a comma, nor after a colon. (A blank before a colon would make a selector's
+// pseudo-class one of a descendant, so it stays.)
+std::string asServed(std::string sheet)
 {
     for (std::size_t start = sheet.find("/*"); start != std::string::npos; start = sheet.find("/*", start)) {
         const std::size_t end = sheet.find("*/", start);
         sheet.erase(start, end == std::string::npos ? std::string::npos : end + 2 - start);
     }
-    return sheet;
+    constexpr std::string_view needsNoBlankAfter = "{};:,";
+    constexpr std::string_view needsNoBlankBefore = "{};,";
+    std::string compact;
+    for (const char character : sheet) {
+        if (character == ' ' || character == '\n' || character == '\t') {
+            if (!compact.empty() && compact.back() != ' ' && needsNoBlankAfter.find(compact.back()) == std::string_view::npos)
+                compact += ' ';
+            continue;
+        }
+        if (!compact.empty() && compact.back() == ' ' && needsNoBlankBefore.find(character) != std::string_view::npos)
+            compact.pop_back();
+        compact += character;
+    }
+    return compact + '\n';
 }
 
 void write(const std::string &path, const std::string &text)
@@ -300,6 +319,6 @@ int main(int argc, char *argv[])
     std::string sheet;
     for (int at = 4; at < argc; ++at)
         sheet += fileText(argv[at]);
-    write(outDir + "/rovalin.css", withoutComments(sheet + styleRules()));
+    write(outDir + "/rovalin.css", asServed(sheet + styleRules()));
     return 0;
 }

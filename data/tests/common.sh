@@ -156,7 +156,7 @@ check_tree() {
     local root=$1 bindir=$2 datadir=$3 docdir=$4 srcdata=$5 version=$6
     local share=$root/$datadir
     local desktop metainfo icons f rel src dst entry size want png got out rc exec_cmd
-    local folder heading language id name catalogues=() languages=(en)
+    local folder heading language id name listed keys key catalogues=() languages=(en)
     desktop=$share/applications/$app_id.desktop
     metainfo=$share/metainfo/$app_id.metainfo.xml
     icons=$share/icons/hicolor
@@ -260,6 +260,18 @@ check_tree() {
             [ "$(desktop_key "$desktop" Exec "Desktop Action $id")" = "rovalin --language=$language" ] ||
                 fail "desktop entry: the action $id does not start rovalin --language=$language"
         done
+        # In the order a teacher reads down a list: the names in Latin letters first,
+        # by their letters with an accented one read as the plain one, then the others
+        # by script and letters.
+        listed=$(IFS=';'; for id in $(desktop_key "$desktop" Actions); do
+            desktop_key "$desktop" Name "Desktop Action $id"; done)
+        keys=$(while IFS= read -r name; do
+            key=$(LC_ALL=C.UTF-8 iconv -f UTF-8 -t ASCII//TRANSLIT <<<"$name" 2>/dev/null)
+            [[ -z $key || $key == *'?'* ]] && key="~$name"
+            printf '%s\n' "${key,,}"
+        done <<<"$listed")
+        LC_ALL=C sort -c <<<"$keys" 2>/dev/null ||
+            fail "desktop entry: the actions are not in the order of their names: ${listed//$'\n'/, }"
     fi
     if [ -f "$metainfo" ]; then
         [ "$(xml_text "$metainfo" id)" = "$app_id" ] || fail "metainfo: <id> is not $app_id"
@@ -271,6 +283,13 @@ check_tree() {
             fail "metainfo: no OARS 1.1 content rating"
         grep -q "<release version=\"$version\"" "$metainfo" ||
             fail "metainfo: no <release> entry for version $version"
+        # Every language the program speaks, whole, for a software centre to show.
+        for language in "${languages[@]}"; do
+            grep -qxF "<lang percentage=\"100\">$language</lang>" <(sed 's/^ *//' "$metainfo") ||
+                fail "metainfo: <languages> does not list $language as translated whole"
+        done
+        [ "$(grep -c '<lang ' "$metainfo")" -eq "${#languages[@]}" ] ||
+            fail "metainfo: <languages> lists other languages than ${languages[*]}"
     fi
 
     # The texts merged from the catalogues: English by default, and Bulgarian exactly as

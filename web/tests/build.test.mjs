@@ -31,12 +31,17 @@ test('the page folder holds the page, its fonts and their licences, its icons, i
   // Every catalogue of po/ is a language of the page, and so is English.
   const catalogues = readdirSync(path.join(repositoryRoot, 'po')).filter((name) => name.endsWith('.po'))
     .map((name) => name.slice(0, -'.po'.length));
-  assert.deepEqual(pageLanguages.map(({ code }) => code), [...catalogues, 'en'].sort());
+  assert.deepEqual(pageLanguages.map(({ code }) => code).sort(), [...catalogues, 'en'].sort());
   assert.deepEqual(files, [
+    'RovalinArmenian-LICENSE.txt',
+    'RovalinArmenian-Regular.woff2',
     'RovalinNaskh-LICENSE.txt',
     'RovalinNaskh-Regular.woff2',
+    'RovalinSerif-Common.woff2',
+    'RovalinSerif-Cyrillic.woff2',
+    'RovalinSerif-Greek.woff2',
     'RovalinSerif-LICENSE.txt',
-    'RovalinSerif-Regular.woff2',
+    'RovalinSerif-Latin.woff2',
     'index.html',
     'lang',
     ...pageLanguages.map(({ code }) => `lang/${code}.js`),
@@ -53,6 +58,8 @@ test('the page folder holds the page, its fonts and their licences, its icons, i
     /Liberation Serif[^]*SIL Open Font License,?\s+Version 1\.1/);
   assert.match(readFileSync(path.join(pageDirectory, 'RovalinNaskh-LICENSE.txt'), 'utf8'),
     /Amiri[^]*SIL OPEN FONT LICENSE,?\s+Version 1\.1/i);
+  assert.match(readFileSync(path.join(pageDirectory, 'RovalinArmenian-LICENSE.txt'), 'utf8'),
+    /Noto Serif Armenian[^]*SIL OPEN FONT LICENSE,?\s+Version 1\.1/i);
   // The WebAssembly travels inside the classic script, so nothing has to be fetched;
   // the markup shows the form before the script has run.
   const html = readFileSync(path.join(pageDirectory, 'index.html'), 'utf8');

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The whole games of the shared table (tests/scenarios/games.json), played on the page
 // with real clicks and keys, served over HTTP and opened from disk, in Bulgarian (as
-// the page opens by default) and in English (index.html?lang=en); every text the game
+// the page opens by default) and the other languages every table runs in
+// (index.html?lang=en); every text the game
 // writes and announces is checked character for character against the catalogue.
 
 import { describe, test } from 'node:test';
@@ -10,14 +11,17 @@ import assert from 'node:assert/strict';
 import { origins, pageSession } from './support/browser.mjs';
 import { fontsDrawing, numbersLineLayout, textsShown } from './support/pagefont.mjs';
 import { accessibleNode, controls, pick, readForm } from './support/rovalinform.mjs';
-import { designedControls, drawing, expected, games, numbers, translator, wordsIn } from './support/tables.mjs';
+import {
+  designedControls, drawing, everyTableLanguages, expected, games, numbers, translator, wordsIn, writtenRightToLeft,
+} from './support/tables.mjs';
 
 const taskStatement = designedControls.find(({ name }) => name === 'Text1_0').caption;
 
 // [language, what the address adds, the edge of the transcript box its lines of numbers
-// stand at, as its own lines do]: Bulgarian by default, English and Arabic, written
-// right to left, when asked for.
-const languages = [['bg', '', 'left'], ['en', '?lang=en', 'left'], ['ar', '?lang=ar', 'right']];
+// stand at, as its own lines do]: Bulgarian by default, the other languages every table
+// runs in when asked for.
+const languages = everyTableLanguages.map((code) =>
+  [code, code === 'bg' ? '' : `?lang=${code}`, writtenRightToLeft(code) ? 'right' : 'left']);
 
 function freshGame(word, transcript) {
   return {

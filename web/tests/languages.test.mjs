@@ -50,32 +50,54 @@ describe('the language the page speaks', () => {
   }
 });
 
-describe('the language switch', () => {
-  const session = pageSession('http');
+// [screen, emulated device]: the list on a desktop and on a phone, where the system
+// shows it when tapped.
+const screens = [
+  ['desktop', {}],
+  ['phone', { viewport: { width: 360, height: 740 }, deviceScaleFactor: 3, isMobile: true, hasTouch: true }],
+];
 
-  test('offers every language by its own name, beside the form, and is reached with the keyboard', async () => {
-    const { page, errors } = await session.open();
-    const strip = page.locator('#languages');
-    const links = strip.getByRole('link');
-    assert.deepEqual(await links.allTextContents(), pageLanguages.map(({ name }) => name));
-    assert.equal(await strip.getAttribute('aria-label'), wordsIn('bg')('languages'));
-    assert.equal(await strip.locator('[aria-current="page"]').textContent(), wordsIn('bg')('languageName'));
-    // Out of the form's way: the strip and the form do not meet.
-    const [stripBox, formBox] = [await strip.boundingBox(), await page.locator('#rovalin').boundingBox()];
-    assert.ok(stripBox.y + stripBox.height <= formBox.y || formBox.y + formBox.height <= stripBox.y,
-      `strip ${JSON.stringify(stripBox)}, form ${JSON.stringify(formBox)}`);
+for (const [screen, device] of screens) {
+  describe(`the language switch on a ${screen}`, () => {
+    const session = pageSession('http', device);
 
-    // Tab goes on from the form's last control to the switch; Enter follows a link.
-    await controls(page).clear.focus();
-    const english = pageLanguages.findIndex(({ code }) => code === 'en');
-    for (let step = 0; step <= english; ++step) await page.keyboard.press('Tab');
-    assert.equal(await links.nth(english).evaluate((link) => link === document.activeElement), true);
-    await Promise.all([page.waitForURL(/\?lang=en$/), page.keyboard.press('Enter')]);
-    await page.locator('#rovalin').waitFor({ state: 'visible' });
-    assert.equal((await readForm(page)).firstNumber, wordsIn('en')('firstNumber'));
-    assert.deepEqual(errors, []);
+    test('offers every language by its own name in one list, beside the form, and is reached with the keyboard', async () => {
+      const { page, errors } = await session.open();
+      const strip = page.locator('#languages');
+      const choice = strip.getByRole('combobox');
+      const options = choice.getByRole('option');
+      // One native list: a tap opens it, a second tap goes to the language.
+      assert.deepEqual([await choice.count(), await choice.evaluate((element) => [element.tagName, element.size])],
+        [1, ['SELECT', 0]]);
+      // In the order a pupil reads down a list, as Unicode's collation has it: the
+      // names in Latin letters alphabetically, accents aside, then those in Greek,
+      // Cyrillic, Armenian and Arabic letters.
+      const names = pageLanguages.map(({ name }) => name);
+      assert.deepEqual(names, [...names].sort(new Intl.Collator('und').compare));
+      assert.deepEqual(await options.allTextContents(), names);
+      assert.deepEqual(await options.evaluateAll((all) => all.map(({ lang }) => lang)), pageLanguages.map(({ tag }) => tag));
+      assert.equal(await choice.getAttribute('aria-label'), wordsIn('bg')('languages'));
+      assert.equal(await choice.evaluate((element) => element.selectedOptions[0].textContent), wordsIn('bg')('languageName'));
+      // Out of the form's way: the strip and the form do not meet.
+      const [stripBox, formBox] = [await strip.boundingBox(), await page.locator('#rovalin').boundingBox()];
+      assert.ok(stripBox.y + stripBox.height <= formBox.y || formBox.y + formBox.height <= stripBox.y,
+        `strip ${JSON.stringify(stripBox)}, form ${JSON.stringify(formBox)}`);
+
+      // Tab goes on from the form's last control to the list; an arrow key there does
+      // not leave the page; a language chosen does.
+      await controls(page).clear.focus();
+      await page.keyboard.press('Tab');
+      assert.equal(await choice.evaluate((element) => element === document.activeElement), true);
+      await page.keyboard.press('ArrowDown');
+      assert.deepEqual([new URL(page.url()).search, await choice.evaluate((element) => element.selectedOptions[0].lang)],
+        ['', 'bg']);
+      await Promise.all([page.waitForURL(/\?lang=en$/), choice.selectOption('en')]);
+      await page.locator('#rovalin').waitFor({ state: 'visible' });
+      assert.equal((await readForm(page)).firstNumber, wordsIn('en')('firstNumber'));
+      assert.deepEqual(errors, []);
+    });
   });
-});
+}
 
 describe('a new language, made from the template as a translator would', () => {
   let folder;
@@ -109,7 +131,7 @@ describe('a new language, made from the template as a translator would', () => {
     const shown = [await page.title()];
     // Every text the page shows in its language, and what a screen reader is told.
     const look = async () => shown.push(...await page.evaluate(() => [
-      ...document.querySelectorAll('#rovalin *, #rovalin, #languages, #languages [aria-current]')].flatMap((element) => [
+      ...document.querySelectorAll('#rovalin *, #rovalin, #languages, #languages select, #languages option:checked')].flatMap((element) => [
       element.matches('input, textarea') ? element.value : [...element.childNodes]
         .filter((node) => node.nodeType === Node.TEXT_NODE).map((node) => node.textContent).join(''),
       element.getAttribute('aria-label') ?? '', element.getAttribute('aria-description') ?? ''])));
@@ -125,7 +147,7 @@ describe('a new language, made from the template as a translator would', () => {
     await controls(page).clear.click();
     await look();
 
-    assert.equal(await page.locator('#languages [aria-current]').getAttribute('lang'), 'en-XA');
+    assert.equal(await page.locator('#languages option:checked').getAttribute('lang'), 'en-XA');
     const untranslated = shown.filter((text) => /[A-Za-z]{2,}/.test(text));
     assert.deepEqual(untranslated, []);
     assert.deepEqual(errors, []);

@@ -6,7 +6,7 @@ import { describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { pageSession } from './support/browser.mjs';
 import { controls, readForm } from './support/rovalinform.mjs';
-import { lists, pageKey, pickScenarios } from './support/tables.mjs';
+import { everyTableLanguages, lists, pageKey, pickScenarios, writtenRightToLeft } from './support/tables.mjs';
 
 // The centre of the list's item showing text, scrolled into view.
 async function itemCentre(page, text) {
@@ -57,8 +57,9 @@ async function play(page, [input, first, second]) {
   }
 }
 
-// In Bulgarian, and in Arabic, written right to left, where a row's picks may differ.
-for (const [language, rightToLeft] of [['bg', false], ['ar', true]]) describe(`what counts as a pick in ${language}, page opened over http`, () => {
+// In the languages every table runs in: in one written right to left a row's picks may
+// differ.
+for (const [language, rightToLeft] of everyTableLanguages.map((code) => [code, writtenRightToLeft(code)])) describe(`what counts as a pick in ${language}, page opened over http`, () => {
   const session = pageSession('http');
   let page;
 

@@ -12,11 +12,11 @@ import { launchBrowser, openPage, origins, pageAddress, pageSession } from './su
 // [origin, the files the page asks for, in a browser set to Bulgarian, whether a
 // service worker keeps a copy of it]
 const visits = [
-  ['http', ['RovalinSerif-Regular.woff2', 'bg.js', 'index.html', 'rovalin.bg.webmanifest', 'rovalin.css',
+  ['http', ['RovalinSerif-Common.woff2', 'bg.js', 'index.html', 'rovalin.bg.webmanifest', 'rovalin.css',
     'rovalin.js', 'rovalin.svg', 'start.js'], true],
   // From disk the browser would refuse the manifest and a service worker; the page
   // does not ask.
-  ['file', ['RovalinSerif-Regular.woff2', 'bg.js', 'index.html', 'rovalin.css', 'rovalin.js', 'rovalin.svg',
+  ['file', ['RovalinSerif-Common.woff2', 'bg.js', 'index.html', 'rovalin.css', 'rovalin.js', 'rovalin.svg',
     'start.js'], false],
 ];
 

@@ -12,17 +12,18 @@ export function textsShown(page) {
 
 // The families that drew text, each with whether the page brought it: the text is put
 // in the page in its own fonts alone, "Rovalin Serif" and, for Arabic letters, "Rovalin
-// Naskh", so any other family drew a character that the page's fonts lack.
+// Naskh", for Armenian ones "Rovalin Armenian", so any other family drew a character
+// that the page's fonts lack.
 export async function fontsDrawing(page, text) {
   await page.evaluate(async (shown) => {
     const probe = document.createElement('div');
     probe.id = 'font-probe';
-    probe.style.fontFamily = '"Rovalin Serif", "Rovalin Naskh", monospace';
+    probe.style.fontFamily = '"Rovalin Serif", "Rovalin Naskh", "Rovalin Armenian", monospace';
     probe.style.whiteSpace = 'pre-wrap';
     // Unicode's direction marks and isolates are drawn by no font.
     probe.textContent = shown.replace(/\p{Cf}/gu, '');
     document.body.append(probe);
-    await document.fonts.load('16px "Rovalin Serif", "Rovalin Naskh"', shown);
+    await document.fonts.load('16px "Rovalin Serif", "Rovalin Naskh", "Rovalin Armenian"', shown);
   }, text);
   const devtools = await page.context().newCDPSession(page);
   try {

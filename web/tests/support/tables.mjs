@@ -19,9 +19,14 @@ export const { keys, lists, scenarios: pickScenarios } =
 // Whether a language (by its code) is written right to left, as the tests state it
 // (tests/scenarios/languages.json) rather than as the page's build reads it from the
 // catalogue, which is under test.
-const { rightToLeft: languagesRightToLeft } =
+const { rightToLeft: languagesRightToLeft, scripts, everyTable } =
   JSON.parse(readFileSync(path.join(repositoryRoot, 'tests', 'scenarios', 'languages.json'), 'utf8'));
 export const writtenRightToLeft = (code) => languagesRightToLeft.includes(code);
+// The script a language is written in: Latin unless the table says otherwise.
+export const scriptOf = (code) => Object.keys(scripts).find((script) => scripts[script].includes(code)) ?? 'Latin';
+// The languages every table runs in; in the others the form's layout, its captions'
+// fit and its direction are checked.
+export const everyTableLanguages = everyTable;
 
 // A key of the pick table as the page's events name it: "Control+End" for "Ctrl+End".
 export const pageKey = (name) => name.split('+').map((part) => keys[part]?.page ?? part).join('+');
@@ -44,7 +49,7 @@ function scriptValue(file) {
   return JSON.parse(script.slice(script.indexOf('=') + 1, script.lastIndexOf(';')));
 }
 
-// The page's languages: [{ code, tag, name, strip }], as start.js chooses from them
+// The page's languages: [{ code, tag, dir, name }], as start.js chooses from them
 // and its strip offers them.
 export const pageLanguages = JSON.parse(
   readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const languages ?= ?(\[.*?\]);/)[1]);

@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: MIT
+# Lists the program's languages in its AppStream metainfo, so that a software centre
+# can tell a teacher which languages it speaks: a <lang> element for each catalogue
+# msgfmt merged into the metainfo (FOLDER's LINGUAS and LL.po), with the share of the
+# program's texts it translates, and English, the language of the sources, whole. The
+# list follows the catalogues present: a new catalogue brings its language along.
+#
+# Run by the build once the translations are merged in:
+#   cmake -DINPUT=merged.metainfo.xml -DFOLDER=merge-folder -DMSGFMT=msgfmt -DOUTPUT=metainfo.xml
+#         -P metainfolanguages.cmake
+
+file(READ "${INPUT}" metainfo)
+if(NOT metainfo MATCHES "\n</component>\n?$")
+    message(FATAL_ERROR "${INPUT} does not end with </component>")
+endif()
+
+set(languages "    <lang percentage=\"100\">en</lang>\n")
+file(STRINGS "${FOLDER}/LINGUAS" catalogues)
+foreach(language IN LISTS catalogues)
+    # msgfmt counts the translated, fuzzy and untranslated texts; a fuzzy one is not
+    # translated yet.
+    execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C "${MSGFMT}" --statistics -o /dev/null
+            "${FOLDER}/${language}.po"
+        ERROR_VARIABLE statistics RESULT_VARIABLE failed)
+    if(failed OR NOT statistics MATCHES "^([0-9]+) translated message")
+        message(FATAL_ERROR "msgfmt cannot count the texts of ${FOLDER}/${language}.po: ${statistics}")
+    endif()
+    set(translated ${CMAKE_MATCH_1})
+    set(total ${translated})
+    foreach(kind IN ITEMS "fuzzy translation" "untranslated message")
+        if(statistics MATCHES "([0-9]+) ${kind}")
+            math(EXPR total "${total} + ${CMAKE_MATCH_1}")
+        endif()
+    endforeach()
+    math(EXPR percentage "100 * ${translated} / ${total}")
+    string(APPEND languages "    <lang percentage=\"${percentage}\">${language}</lang>\n")
+endforeach()
+string(REGEX REPLACE "\n</component>\n?$" "\n  <languages>\n${languages}  </languages>\n</component>\n"
+    metainfo "${metainfo}")
+file(WRITE "${OUTPUT}" "${metainfo}")
