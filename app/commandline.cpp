@@ -34,7 +34,7 @@ void printError(const std::string &message)
 QString languageAsked()
 {
     QCommandLineParser parser;
-    const QCommandLineOption language = languageOption(SourceTexts());
+    const QCommandLineOption language = languageOption(SourceTexts(Language::Entry{}));
     parser.addOption(language);
     // Anything else is answered once the language is known.
     static_cast<void>(parser.parse(QCoreApplication::arguments()));

@@ -3,14 +3,14 @@
 #include "commandline.h"
 #include "firstframe.h"
 
-#include "form/formtexts.h"
-#include "form/gettextcatalogue.h"
 #include "qt/gameform.h"
 #include "qt/language.h"
 
 #include <QApplication>
 
+#include <cstdio>
 #include <memory>
+#include <vector>
 
 int main(int argc, char *argv[])
 {
@@ -18,14 +18,20 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QString::fromUtf8(AppInfo::name));
     QApplication::setApplicationVersion(QString::fromUtf8(AppInfo::version));
 
-    // The pupil's language: the one asked for on the command line, else the session's,
-    // Bulgarian where the program has no catalogue for either.
-    const std::string folder = catalogueFolder();
-    useLanguage(app, chooseLanguage(languageAsked(), folder));
-    const auto texts = std::make_shared<GettextCatalogue>(folder);
-    // Qt's own windows, such as the message box, run in the direction of the pupil's
-    // language as its catalogue gives it, whether or not Qt has a catalogue of it.
-    QGuiApplication::setLayoutDirection(FormTexts::rightToLeft(*texts) ? Qt::RightToLeft : Qt::LeftToRight);
+    // The pupil's language, chosen once and passed down with its texts: the one asked
+    // for on the command line, else the session's, else the program's fallback. A
+    // language whose catalogue cannot be read (a broken installation) gives way to the
+    // language of the sources, which needs none, and says so.
+    const Language::Table languages = programLanguages();
+    const Language::Entry chosen = chooseLanguage(languageAsked(), languages);
+    std::shared_ptr<const Catalogue> texts = catalogueOf(chosen, languages, catalogueFolder());
+    if (!texts) {
+        const Language::Entry source = Language::chosen(std::vector{languages.source}, languages);
+        std::fprintf(stderr, "rovalin: the texts in %s (%s) could not be read; the program speaks %s\n",
+                     chosen.name.c_str(), chosen.code.c_str(), source.name.c_str());
+        texts = std::make_shared<const SourceTexts>(source);
+    }
+    useLanguage(app, *texts);
 
     if (const std::optional<int> exitCode = handleCommandLine(*texts))
         return *exitCode;

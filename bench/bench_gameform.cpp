@@ -85,7 +85,7 @@ void BenchGameForm::initTestCase()
 void BenchGameForm::init()
 {
     const float hidden = FixedFractions::drawing(longest.game.hiddenNumber);
-    form = std::make_unique<GameForm>(std::make_unique<FixedFractions>(std::vector<float>{hidden}));
+    form = std::make_unique<GameForm>(std::make_unique<FixedFractions>(std::vector<float>{hidden}), texts);
     form->show();
     QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     driver = std::make_unique<FormDriver>(*form);

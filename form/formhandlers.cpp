@@ -20,7 +20,6 @@ FormHandlers::FormHandlers(FormSurface &surface, const Catalogue &catalogue, Err
     , seedClock(std::move(clock))
     , logError(std::move(log))
     , gameLogic(*fractions)
-    , rightToLeft(FormTexts::rightToLeft(catalogue))
 {
 }
 
@@ -86,7 +85,8 @@ void FormHandlers::List1_MouseDown(const PickRule::Press &press)
 bool FormHandlers::List1_KeyDown(const PickRule::KeyPress &key)
 {
     const std::vector<std::string> items = GameView::itemTexts(gameLogic.state().offer);
-    if (const std::optional<int> row = PickRule::rowPickedBy(key, items, form.list1ListIndex(), rightToLeft))
+    if (const std::optional<int> row =
+            PickRule::rowPickedBy(key, items, form.list1ListIndex(), texts.language().rightToLeft))
         List1_Click(*row);
     return PickRule::belongsToList(key);
 }

@@ -75,7 +75,4 @@ private:
     SeedClock seedClock;
     ErrorLog logError;
     Game gameLogic;
-    // Whether the form's language is written right to left, which the list's Left
-    // and Right follow.
-    bool rightToLeft;
 };

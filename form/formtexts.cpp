@@ -5,11 +5,6 @@
 
 namespace FormTexts {
 
-bool rightToLeft(const Catalogue &texts)
-{
-    return texts.translate(direction) == "RTL";
-}
-
 std::string filled(std::string_view text, std::string_view value)
 {
     std::string result(text);

@@ -34,6 +34,8 @@ inline constexpr std::string_view programName = translatable("Rovalin");
 // list of languages offers it.
 inline constexpr std::string_view languageName = translatable("English");
 
+// The build reads this text and languageName into its table of languages
+// (po/languages.py), which the program reads: neither is shown.
 // TRANSLATORS: LTR for a language written left to right, RTL for one written right to
 // left: the form is then mirrored, its texts run right to left and its numbers stay
 // left to right inside them.
@@ -140,10 +142,6 @@ inline constexpr std::string_view pageDescription = translatable("A game of inte
 // TRANSLATORS: Names, for a screen reader, the browser page's list of the languages it
 // can be shown in.
 inline constexpr std::string_view languages = translatable("Language");
-
-// Whether the language of texts is written right to left, as its catalogue says
-// (direction): a new language written so needs no code of its own.
-[[nodiscard]] bool rightToLeft(const Catalogue &texts);
 
 // text with its "%s" replaced by value.
 [[nodiscard]] std::string filled(std::string_view text, std::string_view value);

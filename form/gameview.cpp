@@ -71,7 +71,7 @@ std::string leftToRight(const std::string &text, bool rightToLeft)
 // text with its "%s" filled with number, kept left to right.
 std::string withNumber(std::string_view text, double number, const Catalogue &texts)
 {
-    return FormTexts::filled(texts.translate(text), leftToRight(wholeText(number), FormTexts::rightToLeft(texts)));
+    return FormTexts::filled(texts.translate(text), leftToRight(wholeText(number), texts.language().rightToLeft));
 }
 
 std::string verdictText(const PickOutcome &outcome, const Catalogue &texts)
@@ -99,7 +99,7 @@ std::vector<std::string> itemTexts(const Offer &offer)
 
 std::string transcript(const Solution &solution, const Catalogue &texts)
 {
-    const bool rightToLeft = FormTexts::rightToLeft(texts);
+    const bool rightToLeft = texts.language().rightToLeft;
     std::string text;
     appendLine(text, texts.translate(FormTexts::solutionHeading));
     appendLine(text, leftToRight(differenceLine(solution.first), rightToLeft));

@@ -2,7 +2,6 @@
 #include "form/language.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace Language {
 
@@ -18,11 +17,6 @@ std::vector<std::string> split(std::string_view list, char separator)
         list.remove_prefix(std::min(end + 1, list.size()));
     }
     return parts;
-}
-
-bool isC(std::string_view locale)
-{
-    return locale == "C" || locale == "POSIX" || locale.starts_with("C.");
 }
 
 char lowerCase(char letter)
@@ -49,29 +43,34 @@ std::vector<std::string> requested(std::string_view language, std::string_view l
     return asked;
 }
 
-std::string chosen(std::span<const std::string> asked, std::span<const std::string> available)
+Entry chosen(std::span<const std::string> asked, const Table &table)
 {
-    // The language of code, spelt as its catalogue is, or nothing.
-    const auto spelt = [available](std::string_view code) -> std::optional<std::string> {
-        if (sameName(code, english))
-            return std::string(english);
-        const auto found = std::find_if(available.begin(), available.end(),
-                                        [code](const std::string &catalogue) { return sameName(catalogue, code); });
-        return found != available.end() ? std::optional<std::string>(*found) : std::nullopt;
+    const auto spelt = [&table](std::string_view code) -> const Entry * {
+        const auto found = std::find_if(table.languages.begin(), table.languages.end(),
+                                        [code](const Entry &language) { return sameName(language.code, code); });
+        return found != table.languages.end() ? &*found : nullptr;
     };
     for (std::string_view name : asked) {
-        if (isC(name))
-            continue;
         name = name.substr(0, name.find_first_of(".@"));
         std::string code(name);
         std::replace(code.begin(), code.end(), '-', '_');
         const std::string_view withoutCountry = std::string_view(code).substr(0, code.find('_'));
         for (const std::string_view candidate : {std::string_view(code), withoutCountry}) {
-            if (std::optional<std::string> language = spelt(candidate))
+            if (const Entry *language = spelt(candidate))
                 return *language;
         }
     }
-    return std::string(bulgarian);
+    if (const Entry *fallback = table.find(table.fallback))
+        return *fallback;
+    // A table without its fallback is a fault of the build's; the form is still shown.
+    return Entry{table.fallback, table.fallback, false, table.fallback};
+}
+
+const Entry *Table::find(std::string_view code) const
+{
+    const auto found =
+        std::find_if(languages.begin(), languages.end(), [code](const Entry &language) { return language.code == code; });
+    return found != languages.end() ? &*found : nullptr;
 }
 
 } // namespace Language

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "qt/gameform.h"
 
+#include "form/catalogue.h"
 #include "form/controltable.h"
 #include "form/formtexts.h"
-#include "form/gettextcatalogue.h"
 #include "form/showntext.h"
 #include "game/fractionsource.h"
 #include "qt/announcer.h"
 #include "qt/colourbutton.h"
-#include "qt/language.h"
 #include "qt/picklist.h"
 #include "qt/programicon.h"
 #include "qt/scaledstyle.h"
@@ -133,7 +132,7 @@ GameForm::GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                           | Qt::WindowCloseButtonHint)
-    , texts(catalogue ? std::move(catalogue) : std::make_shared<GettextCatalogue>(catalogueFolder()))
+    , texts(std::move(catalogue))
     , handlers(*this, *texts, log ? std::move(log) : FormHandlers::ErrorLog(logToStandardError),
                source ? std::move(source) : std::make_unique<UniformFractionSource>(), clockSeed)
     , reportError([this](const QString &message) {
@@ -167,7 +166,7 @@ void GameForm::buildControls()
 
     // A language written right to left gets the form mirrored: each control at its
     // mirrored place, and every text, box and scroll bar laid out right to left.
-    const bool rightToLeft = FormTexts::rightToLeft(*texts);
+    const bool rightToLeft = texts->language().rightToLeft;
     setLayoutDirection(rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
     QFont font;
     font.setFamilies(designFontFamilies(*texts));

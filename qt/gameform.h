@@ -43,12 +43,12 @@ public:
     using ErrorReporter = std::function<void(const QString &message)>;
 
     // Builds the form and runs Form_Load, so the first game is ready before the
-    // window is shown. Without a fraction source it draws from a clock-seeded one;
-    // without a catalogue it speaks the language gettext reads the program's
-    // catalogues in (qt/language.h); programming errors are logged to log, by default
-    // to standard error.
-    explicit GameForm(std::unique_ptr<FractionSource> source = {}, std::shared_ptr<const Catalogue> catalogue = {},
-                      FormHandlers::ErrorLog log = {}, QWidget *parent = nullptr);
+    // window is shown. Without a fraction source it draws from a clock-seeded one. It
+    // speaks the language of texts, which must be given, in that language's direction
+    // (qt/language.h chooses it). Programming errors are logged to log, by default to
+    // standard error.
+    GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const Catalogue> texts,
+             FormHandlers::ErrorLog log = {}, QWidget *parent = nullptr);
     ~GameForm() override;
 
     GameForm(const GameForm &) = delete;

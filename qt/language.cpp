@@ -2,40 +2,68 @@
 #include "qt/language.h"
 
 #include "form/gettextcatalogue.h"
-#include "form/language.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 
-#include <clocale>
-#include <cstring>
+Language::Table programLanguages()
+{
+    QFile table(QStringLiteral(":/rovalin/languages.json"));
+    return table.open(QIODevice::ReadOnly) ? languageTable(table.readAll()) : Language::Table{};
+}
+
+Language::Table languageTable(const QByteArray &json)
+{
+    const QJsonObject table = QJsonDocument::fromJson(json).object();
+    Language::Table languages;
+    languages.source = table[u"source"].toString().toStdString();
+    languages.fallback = table[u"fallback"].toString().toStdString();
+    for (const QJsonValue &value : table[u"languages"].toArray()) {
+        const QJsonObject language = value.toObject();
+        languages.languages.push_back({language[u"code"].toString().toStdString(),
+                                       language[u"tag"].toString().toStdString(),
+                                       language[u"dir"].toString() == u"rtl",
+                                       language[u"name"].toString().toStdString()});
+    }
+    return languages;
+}
 
 std::string catalogueFolder()
 {
     return GettextCatalogue::folderBeside(QCoreApplication::applicationDirPath().toStdString());
 }
 
-std::string chooseLanguage(const QString &given, const std::string &folder)
+Language::Entry chooseLanguage(const QString &given, const Language::Table &table)
 {
     const auto variable = [](const char *name) { return qEnvironmentVariable(name).toStdString(); };
-    const std::vector<std::string> asked =
-        given.isEmpty() ? Language::requested(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"),
-                                              variable("LANG"))
-                        : std::vector<std::string>{given.toStdString()};
-    return Language::chosen(asked, GettextCatalogue::available(folder));
+    std::vector<std::string> asked;
+    if (!given.isEmpty())
+        asked.push_back(given.toStdString());
+    for (std::string &name :
+         Language::requested(variable("LANGUAGE"), variable("LC_ALL"), variable("LC_MESSAGES"), variable("LANG")))
+        asked.push_back(std::move(name));
+    return Language::chosen(asked, table);
 }
 
-void useLanguage(QCoreApplication &application, const std::string &language)
+std::shared_ptr<const Catalogue> catalogueOf(const Language::Entry &language, const Language::Table &table,
+                                             const std::string &folder)
 {
-    qputenv("LANGUAGE", QByteArray::fromStdString(language));
-    // gettext reads LANGUAGE only under a locale other than C; the C locale in UTF-8
-    // does, and changes nothing else the program uses.
-    const char *messages = std::setlocale(LC_MESSAGES, nullptr);
-    if (messages == nullptr || std::strcmp(messages, "C") == 0 || std::strcmp(messages, "POSIX") == 0)
-        std::setlocale(LC_MESSAGES, "C.UTF-8");
-    installQtTexts(application, language);
+    if (language.code == table.source)
+        return std::make_shared<const SourceTexts>(language);
+    return GettextCatalogue::read(folder, language);
+}
+
+void useLanguage(QCoreApplication &application, const Catalogue &texts)
+{
+    QGuiApplication::setLayoutDirection(texts.language().rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    installQtTexts(application, texts.language().code);
 }
 
 bool installQtTexts(QCoreApplication &application, const std::string &language, const QString &folder)

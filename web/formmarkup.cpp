@@ -7,9 +7,11 @@
 // and the font into the style sheet. The game's script (web/rovalin.js) then finds the
 // controls by their names.
 //
-// Usage: formmarkup INDEX_TEMPLATE CATALOGUE OUT_DIR STYLE_SHEET...
-// CATALOGUE is the markup language's lang/LL.js, as web/catalogues.py writes it; the
-// style sheets given are joined, in order, before the form's rules.
+// Usage: formmarkup INDEX_TEMPLATE LANGUAGE_TABLE OUT_DIR STYLE_SHEET...
+// The markup is written in the table's fallback language (po/languages.py), the one the
+// page speaks when none asked for is there, from its OUT_DIR/lang/LL.js, as
+// web/catalogues.py writes it; the style sheets given are joined, in order, before the
+// form's rules.
 
 #include "form/catalogue.h"
 #include "form/controltable.h"
@@ -50,8 +52,9 @@ std::string fileText(const std::string &path)
 class ScriptCatalogue final : public Catalogue
 {
 public:
-    explicit ScriptCatalogue(const std::string &script)
-        : translations(nlohmann::json::parse(script.substr(script.find('=') + 1, script.rfind(';') - script.find('=') - 1)))
+    ScriptCatalogue(const std::string &script, Language::Entry language)
+        : Catalogue(std::move(language))
+        , translations(nlohmann::json::parse(script.substr(script.find('=') + 1, script.rfind(';') - script.find('=') - 1)))
     {
     }
 
@@ -64,6 +67,20 @@ public:
 private:
     nlohmann::json translations;
 };
+
+// The catalogue of the language the markup is written in: the table's fallback, from
+// the page's folder.
+ScriptCatalogue markupCatalogue(const nlohmann::json &table, const std::string &pageDir)
+{
+    const std::string code = table.at("fallback").get<std::string>();
+    for (const nlohmann::json &language : table.at("languages")) {
+        if (language.at("code") == code)
+            return ScriptCatalogue(fileText(pageDir + "/lang/" + code + ".js"),
+                                   Language::Entry{code, language.at("tag").get<std::string>(),
+                                                   language.at("dir") == "rtl", language.at("name").get<std::string>()});
+    }
+    throw std::runtime_error("the table of languages lacks its fallback, " + code);
+}
 
 // The form as Form_Load leaves it: what the handlers wrote, each text as the page shows
 // it. Nothing is read back but the list's selection.
@@ -300,11 +317,11 @@ void write(const std::string &path, const std::string &text)
 int main(int argc, char *argv[])
 {
     if (argc < 5) {
-        std::cerr << "usage: formmarkup INDEX_TEMPLATE CATALOGUE OUT_DIR STYLE_SHEET...\n";
+        std::cerr << "usage: formmarkup INDEX_TEMPLATE LANGUAGE_TABLE OUT_DIR STYLE_SHEET...\n";
         return 2;
     }
     const std::string outDir = argv[3];
-    const ScriptCatalogue texts(fileText(argv[2]));
+    const ScriptCatalogue texts = markupCatalogue(nlohmann::json::parse(fileText(argv[2])), outDir);
     LoadedForm loaded;
     FormHandlers::loadUnplayed(loaded, texts, [&loaded](std::string_view what) { loaded.errors += std::string(what) + '\n'; });
     if (!loaded.errors.empty()) {
@@ -313,7 +330,10 @@ int main(int argc, char *argv[])
     }
     std::string index = fileText(argv[1]);
     for (const auto &[placeholder, text] :
-         {std::pair<std::string, std::string>{"@TITLE@", escaped(loaded.caption)}, {"@FORM@", formMarkup(loaded, texts)}})
+         {std::pair<std::string, std::string>{"@LANG@", texts.language().tag},
+          {"@DIR@", texts.language().rightToLeft ? "rtl" : "ltr"},
+          {"@TITLE@", escaped(loaded.caption)},
+          {"@FORM@", formMarkup(loaded, texts)}})
         index.replace(index.find(placeholder), placeholder.size(), text);
     write(outDir + "/index.html", index);
     std::string sheet;

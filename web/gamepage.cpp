@@ -105,14 +105,15 @@ public:
     }
 };
 
-// The texts of the page's language, as the page's script hands them over: each text
-// in English and its translation, one after the other, each ended by a zero byte.
+// The texts of the page's language, as the page's script hands them over: the
+// language's code, then each text in English and its translation, one after the other,
+// each ended by a zero byte; and the direction it is written in.
 class PageCatalogue final : public Catalogue
 {
 public:
-    void read(std::string_view fields)
+    PageCatalogue(std::string_view fields, bool rightToLeft) : Catalogue(named(fields, rightToLeft))
     {
-        texts.clear();
+        fields.remove_prefix(std::min(fields.find('\0') + 1, fields.size()));
         for (std::size_t end = fields.find('\0'); end != std::string_view::npos; end = fields.find('\0')) {
             texts.emplace_back(fields.substr(0, end));
             fields.remove_prefix(end + 1);
@@ -130,6 +131,13 @@ public:
     }
 
 private:
+    // The language the fields name first.
+    static Language::Entry named(std::string_view fields, bool rightToLeft)
+    {
+        const std::string code(fields.substr(0, fields.find('\0')));
+        return Language::Entry{code, {}, rightToLeft, {}};
+    }
+
     // Each text in English, then its translation.
     std::vector<std::string> texts;
 };
@@ -138,7 +146,7 @@ private:
 // exports reach them here.
 struct Page
 {
-    PageCatalogue texts;
+    std::unique_ptr<PageCatalogue> texts;
     PageForm form;
     std::vector<float> testFractions;
     std::string received;
@@ -195,19 +203,20 @@ extern "C" {
     page().testFractions.push_back(fraction);
 }
 
-// Loads the form in the language whose texts were just received. markupLanguage is
-// false when the page's markup was written in another language than the one shown:
-// the controls then take this language's texts.
-[[clang::export_name("formLoad")]] void formLoad(bool markupLanguage)
+// Loads the form in the language whose texts were just received, written right to
+// left or not. markupLanguage is false when the page's markup was written in another
+// language than the one shown: the controls then take this language's texts.
+[[clang::export_name("formLoad")]] void formLoad(bool markupLanguage, bool rightToLeft)
 {
     Page &state = page();
-    state.texts.read(state.received);
+    state.texts = std::make_unique<PageCatalogue>(state.received, rightToLeft);
+    const Catalogue &texts = *state.texts;
     if (!markupLanguage) {
         const std::string form = "rovalin";
-        const std::string name = state.texts.translate(FormTexts::programName);
+        const std::string name = texts.translate(FormTexts::programName);
         pageSetControlTexts(form.data(), form.size(), nullptr, 0, name.data(), name.size(), nullptr, 0);
         for (const FormDesign::Control &control : FormDesign::controls)
-            setControlTexts(control, state.texts);
+            setControlTexts(control, texts);
     }
     std::unique_ptr<FractionSource> fractions;
     if (state.testFractions.empty())
@@ -215,7 +224,7 @@ extern "C" {
     else
         fractions = std::make_unique<FixedFractions>(std::move(state.testFractions));
     state.handlers = std::make_unique<FormHandlers>(
-        state.form, state.texts, [](std::string_view what) { pageLogProgrammingError(what.data(), what.size()); },
+        state.form, texts, [](std::string_view what) { pageLogProgrammingError(what.data(), what.size()); },
         std::move(fractions), clockSeed);
     state.handlers->Form_Load();
 }

@@ -171,7 +171,7 @@
   }
   // The module, the page's language and its texts, then the form is loaded and takes
   // the player's input.
-  Promise.all([module, window.rovalinStart.texts]).then(([instance, { texts, inMarkup }]) => {
+  Promise.all([module, window.rovalinStart.texts]).then(([instance, { language, texts, inMarkup }]) => {
     // The number the pupil picked before now, which the browser's list box selected.
     const pickedEarly = window.rovalinStart.touchedEarly() ? list.selectedIndex : -1;
     game = instance.exports;
@@ -179,8 +179,8 @@
     // The fractions a script put in the global rovalinTestFractions before the page
     // loaded, if any: the page's tests draw the hidden numbers they want with them.
     for (const fraction of window.rovalinTestFractions ?? []) game.useTestFraction(fraction);
-    send(Object.entries(texts).flat().map((field) => `${field}\0`).join(''));
-    game.formLoad(inMarkup);
+    send([language.code, ...Object.entries(texts).flat()].map((field) => `${field}\0`).join(''));
+    game.formLoad(inMarkup, language.dir === 'rtl');
     listen();
     // Answered now, once, as a press on it would be.
     if (pickedEarly >= 0) game.list1MouseDown(0, 1, pickedEarly);

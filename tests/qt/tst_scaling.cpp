@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "formdriver.h"
+#include "testlanguage.h"
 
 #include "form/controltable.h"
 #include "game/fractionsource.h"
@@ -48,7 +49,7 @@ void TestScaling::coloursStayInPlace()
     QFETCH(QColor, expected);
     if (inRightToLeft())
         where.setX(461 - where.x());
-    GameForm form;
+    GameForm form({}, testCatalogue());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 
@@ -81,7 +82,7 @@ void TestScaling::formFillsTheWindow()
 {
     QFETCH(QString, how);
     QFETCH(QSize, size);
-    GameForm form(std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(7)}));
+    GameForm form(std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(7)}), testCatalogue());
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
     FormDriver driver(form);
@@ -164,7 +165,7 @@ void TestScaling::iconIsDrawnForTheSize_data()
 void TestScaling::iconIsDrawnForTheSize()
 {
     QFETCH(int, side);
-    GameForm form;
+    GameForm form({}, testCatalogue());
     const QIcon icon = form.windowIcon();
     QVERIFY(!icon.isNull());
     QCOMPARE(icon.pixmap(QSize(side, side), 1.0).size(), QSize(side, side));

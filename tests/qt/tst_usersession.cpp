@@ -14,6 +14,7 @@
 // seed and the event that reproduce it.
 
 #include "formdriver.h"
+#include "testlanguage.h"
 
 #include "form/gameview.h"
 #include "game/fractionsource.h"
@@ -515,7 +516,7 @@ void TestUserSession::randomSession()
     QStringList reports;
     auto source = std::make_unique<FixedFractions>(std::vector<float>{FixedFractions::drawing(2 + int(seed % 20U))});
     FixedFractions &fractions = *source;
-    GameForm form(std::move(source));
+    GameForm form(std::move(source), testCatalogue());
     form.setErrorReporter([&reports](const QString &message) { reports.append(message); });
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "testlanguage.h"
 
-#include "form/gettextcatalogue.h"
+#include "qt/language.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,10 +13,18 @@
 
 std::shared_ptr<const Catalogue> testCatalogue()
 {
+    const Language::Table languages = programLanguages();
     const QString folder = qEnvironmentVariable("ROVALIN_TEST_CATALOGUES");
-    return std::make_shared<GettextCatalogue>(
-        folder.isEmpty() ? GettextCatalogue::folderBeside(QCoreApplication::applicationDirPath().toStdString())
-                         : folder.toStdString());
+    // The program's own choice for the test's environment; the pseudo-language, which
+    // is none of the program's, in its own folder, written left to right.
+    const std::string pseudo = qEnvironmentVariable("LANGUAGE").toStdString();
+    const Language::Entry language =
+        folder.isEmpty() ? chooseLanguage({}, languages) : Language::Entry{pseudo, pseudo, false, pseudo};
+    std::shared_ptr<const Catalogue> texts =
+        catalogueOf(language, languages, folder.isEmpty() ? catalogueFolder() : folder.toStdString());
+    if (!texts)
+        throw std::runtime_error("the catalogue of " + language.code + " cannot be read");
+    return texts;
 }
 
 bool inBulgarian()

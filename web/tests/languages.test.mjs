@@ -7,45 +7,44 @@
 import { after, before, describe, test } from 'node:test';
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
+import { readFileSync } from 'node:fs';
 import { cp, mkdtemp, rm } from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 
 import { launchBrowser, openPage, pageAddress, pageDirectory, pageSession, repositoryRoot } from './support/browser.mjs';
 import { controls, pick, readForm } from './support/rovalinform.mjs';
-import { pageLanguages, wordsIn } from './support/tables.mjs';
+import { pageLanguages, pageTable, wordsIn } from './support/tables.mjs';
 
-// [the browser's language, what the address adds, the language the page speaks]
-const choices = [
-  ['bg-BG', '', 'bg'],
-  ['en-US', '', 'en'],
-  ['ja-JP', '', 'bg'],
-  ['en-US', '?lang=bg', 'bg'],
-  ['bg-BG', '?lang=en', 'en'],
-  ['bg-BG', '?lang=xx', 'bg'],
-  ['bg-BG', '?lang=EN', 'en'],
-  ['bg-BG', '?lang=AR', 'ar'],
-  ['en-US', '?lang=uk-ua', 'uk'],
-  ['uk-UA', '?lang=PT_br', 'uk'],
-];
+// Which language the page speaks, by the cases the window plays too
+// (tests/scenarios/languagechoice.json): the case's language given in the address, its
+// session's as the browser's preferred languages.
+const { cases: languageChoices } =
+  JSON.parse(readFileSync(path.join(repositoryRoot, 'tests', 'scenarios', 'languagechoice.json'), 'utf8'));
 
 describe('the language the page speaks', () => {
   let address;
-  before(async () => { address = await pageAddress('http'); });
-  after(async () => { await address?.close(); });
+  let browser;
+  before(async () => {
+    address = await pageAddress('http');
+    browser = await launchBrowser();
+  });
+  after(async () => {
+    await browser?.close();
+    await address?.close();
+  });
 
-  for (const [locale, query, language] of choices) {
-    test(`a browser set to ${locale}${query ? `, at ${query}` : ''}: ${language}`, async () => {
-      const browser = await launchBrowser({ locale });
-      try {
-        const { page, errors } = await openPage(browser.context, address.url + query);
-        const word = wordsIn(language);
-        assert.deepEqual([await page.locator('html').getAttribute('lang'), await page.title(),
-          (await readForm(page)).firstNumber], [language, word('programName'), word('firstNumber')]);
-        assert.deepEqual(errors, []);
-      } finally {
-        await browser.close();
-      }
+  for (const { case: name, given, session, speaks } of languageChoices) {
+    test(`${name}: ${given ? `?lang=${given}, ` : ''}browser [${session}]: ${speaks}`, async () => {
+      const browserLanguages = `Object.defineProperty(Navigator.prototype, 'languages', { get: () => ${JSON.stringify(session)} });`;
+      const query = given ? `?lang=${encodeURIComponent(given)}` : '';
+      const { page, errors } = await openPage(browser.context, address.url + query, { browserLike: browserLanguages });
+      const word = wordsIn(speaks);
+      assert.deepEqual([await page.locator('html').getAttribute('lang'), await page.title(),
+        (await readForm(page)).firstNumber], [pageLanguages.find(({ code }) => code === speaks).tag,
+        word('programName'), word('firstNumber')]);
+      assert.deepEqual(errors, []);
+      await page.close();
     });
   }
 });
@@ -112,9 +111,11 @@ describe('a new language, made from the template as a translator would', () => {
     const pseudo = path.join(folder, 'en_XA.po');
     execFileSync(path.join(repositoryRoot, 'tests', 'po', 'pseudo.py'),
       [path.join(repositoryRoot, 'po', 'rovalin.pot'), pseudo, 'en_XA']);
-    const catalogues = pageLanguages.filter(({ code }) => code !== 'en')
+    const catalogues = pageLanguages.filter(({ code }) => code !== pageTable.source)
       .map(({ code }) => path.join(repositoryRoot, 'po', `${code}.po`));
-    execFileSync('/usr/bin/python3', [path.join(repositoryRoot, 'web', 'catalogues.py'),
+    const table = path.join(folder, 'languages.json');
+    execFileSync('/usr/bin/python3', [path.join(repositoryRoot, 'po', 'languages.py'), table, ...catalogues, pseudo]);
+    execFileSync('/usr/bin/python3', [path.join(repositoryRoot, 'web', 'catalogues.py'), table,
       path.join(repositoryRoot, 'web', 'rovalin.webmanifest'), path.join(repositoryRoot, 'web', 'start.js.in'), page,
       ...catalogues, pseudo]);
     address = await pageAddress('http', page);

@@ -49,10 +49,12 @@ function scriptValue(file) {
   return JSON.parse(script.slice(script.indexOf('=') + 1, script.lastIndexOf(';')));
 }
 
-// The page's languages: [{ code, tag, dir, name }], as start.js chooses from them
-// and its strip offers them.
-export const pageLanguages = JSON.parse(
-  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const languages ?= ?(\[.*?\]);/)[1]);
+// The page's table of languages, as start.js holds it: { languages, source, fallback },
+// each language { code, tag, dir, name }, as start.js chooses from them and its list
+// offers them.
+export const pageTable = JSON.parse(
+  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const table ?= ?(\{.*?\});/)[1]);
+export const pageLanguages = pageTable.languages;
 
 // What a text reads in a language (by its code, such as 'bg'); English's catalogue,
 // the language the texts are written in, is empty.
