@@ -42,6 +42,15 @@ LANGUAGE=xx expect 0 "^Ровалин: игра" --help
 expect 0 "^Rovalin: a game" --help --language=EN
 LANGUAGE=UK expect 0 "^Ровалін: гра" --help
 expect 2 "See “rovalin --help”" --bogus --language=en
+# A catalogue that cannot be read, as in a broken installation: the program speaks the
+# language of its sources, and says why.
+broken=$(mktemp -d)
+trap 'rm -rf "$broken"' EXIT
+mkdir -p "$broken/bin" "$broken/share/locale/de/LC_MESSAGES"
+cp "$binary" "$broken/bin/rovalin"
+printf 'msgid "Check"\nmsgstr "Prüfen"\n' >"$broken/share/locale/de/LC_MESSAGES/rovalin.mo"
+binary=$broken/bin/rovalin LANGUAGE=de expect 0 "could not be read; the program speaks English" --help
+binary=$broken/bin/rovalin LANGUAGE=de expect 0 "^Rovalin: a game" --help
 # Qt's own options are taken by Qt, not refused.
 ROVALIN_QUIT_AFTER_FIRST_FRAME=1 expect 0 "" -style fusion
 ROVALIN_QUIT_AFTER_FIRST_FRAME=1 expect 0 "" -platform offscreen
