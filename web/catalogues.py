@@ -69,8 +69,12 @@ def main(argv):
             sys.exit(f"no catalogue of {code} among {catalogue_paths}")
         write_script(out / "lang" / f"{code}.js", "rovalinTexts", texts)
         write_manifest(out / f"rovalin.{code}.webmanifest", manifest, language, texts)
+    # The page's copy of the table, each language as [code, tag, dir, name]: every visit
+    # loads it, and without the names of the fields it is a third shorter.
+    compact = dict(table, languages=[[language[field] for field in ("code", "tag", "dir", "name")]
+                                     for language in table["languages"]])
     start = Path(start_template).read_text(encoding="utf-8")
-    (out / "start.js").write_text(start.replace("@LANGUAGE_TABLE@", json.dumps(table, ensure_ascii=False)),
+    (out / "start.js").write_text(start.replace("@LANGUAGE_TABLE@", json.dumps(compact, ensure_ascii=False)),
                                   encoding="utf-8")
 
 

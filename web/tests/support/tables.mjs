@@ -49,11 +49,10 @@ function scriptValue(file) {
   return JSON.parse(script.slice(script.indexOf('=') + 1, script.lastIndexOf(';')));
 }
 
-// The page's table of languages, as start.js holds it: { languages, source, fallback },
-// each language { code, tag, dir, name }, as start.js chooses from them and its list
-// offers them.
-export const pageTable = JSON.parse(
-  readFileSync(path.join(pageDirectory, 'start.js'), 'utf8').match(/const table ?= ?(\{.*?\});/)[1]);
+// The table of languages the page's build made (po/languages.py, beside the page's
+// folder): { languages, source, fallback }, each language { code, tag, dir, name }, as
+// start.js chooses from them and its list offers them.
+export const pageTable = JSON.parse(readFileSync(path.join(pageDirectory, '..', 'languages.json'), 'utf8'));
 export const pageLanguages = pageTable.languages;
 
 // What a text reads in a language (by its code, such as 'bg'); English's catalogue,
