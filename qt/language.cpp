@@ -25,7 +25,7 @@ Language::Table languageTable(const QByteArray &json)
     Language::Table languages;
     languages.source = table[u"source"].toString().toStdString();
     languages.fallback = table[u"fallback"].toString().toStdString();
-    for (const QJsonValue &value : table[u"languages"].toArray()) {
+    for (const auto &value : table[u"languages"].toArray()) {
         const QJsonObject language = value.toObject();
         languages.languages.push_back({language[u"code"].toString().toStdString(),
                                        language[u"tag"].toString().toStdString(),

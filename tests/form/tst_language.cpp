@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <algorithm>
+#include <array>
 
 #include <cstdint>
 
@@ -32,7 +33,7 @@ QJsonObject scenarioTable(const QString &name)
 QStringList strings(const QJsonValue &array)
 {
     QStringList list;
-    for (const QJsonValue &value : array.toArray())
+    for (const auto &value : array.toArray())
         list.append(value.toString());
     return list;
 }
@@ -60,11 +61,12 @@ QByteArray msgfmtBytes(const QList<std::pair<QByteArray, QByteArray>> &texts, bo
     word(0);
     QByteArray strings;
     std::uint32_t at = translations + 8 * count;
-    QList<std::pair<std::uint32_t, std::uint32_t>> places[2];
-    for (const int side : {0, 1}) {
+    // Where each original text lies, then each translation: its length and offset.
+    std::array<QList<std::pair<std::uint32_t, std::uint32_t>>, 2> places;
+    for (const std::size_t side : {0U, 1U}) {
         for (const auto &[original, translation] : texts) {
             const QByteArray &text = side == 0 ? original : translation;
-            places[side].append({static_cast<std::uint32_t>(text.size()), at});
+            places.at(side).append({static_cast<std::uint32_t>(text.size()), at});
             strings.append(text).append('\0');
             at += static_cast<std::uint32_t>(text.size()) + 1;
         }
@@ -110,7 +112,7 @@ void TestLanguage::chosen_data()
     QTest::addColumn<QString>("given");
     QTest::addColumn<QStringList>("session");
     QTest::addColumn<QString>("speaks");
-    for (const QJsonValue &row : scenarioTable(QStringLiteral("languagechoice.json"))[u"cases"].toArray()) {
+    for (const auto &row : scenarioTable(QStringLiteral("languagechoice.json"))[u"cases"].toArray()) {
         const QJsonObject scenario = row.toObject();
         QTest::newRow(qPrintable(scenario[u"case"].toString()))
             << scenario[u"given"].toString() << strings(scenario[u"session"]) << scenario[u"speaks"].toString();
