@@ -14,7 +14,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "classroom game about integer division and remainders")
 # One line per line of the long description; CPack indents them for the control file.
 set(CPACK_PACKAGE_DESCRIPTION "\
-Rovalin is a classroom game about integer division, in Bulgarian and English.
+Rovalin is a classroom game about integer division, in Bulgarian, English and
+every other language it has a translation for.
 The computer hides a whole number from 2 to 21. The pupil picks two numbers
 from a list, sees the remainders they leave when divided by the hidden number
 and guesses it. A worked solution shows how Euclid's algorithm finds the
@@ -28,7 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ROVALIN_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared-library dependencies (Qt, libstdc++, libc) come from dpkg-shlibdeps;
-# the window's font and Qt's own Bulgarian translations are named here.
+# the window's font and Qt's own translations (of the pupil's language) are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
 # The serifs beside the form's, for the letters Liberation Serif lacks, are recommended

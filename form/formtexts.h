@@ -5,8 +5,8 @@
 // (English): the form as designed, what the game writes to it, what a screen reader is
 // told, the error messages and the command line's texts. Each is marked translatable;
 // xgettext collects them into the translators' template (po/rovalin.pot), and a
-// Catalogue (form/catalogue.h) gives what each reads in the pupil's language, Bulgarian
-// unless another is asked for. A "%s" in a text stands for the number or the name put
+// Catalogue (form/catalogue.h) gives what each reads in the language the program speaks
+// (form/language.h): the first asked for that it has, else the table's fallback. A "%s" in a text stands for the number or the name put
 // into it (FormTexts::filled). Inside the form's texts a line ends with CR LF, which a
 // front end shows as form/showntext.h says.
 
@@ -35,7 +35,8 @@ inline constexpr std::string_view programName = translatable("Rovalin");
 inline constexpr std::string_view languageName = translatable("English");
 
 // The build reads this text and languageName into its table of languages
-// (po/languages.py), which the program reads: neither is shown.
+// (po/languages.py), which the program reads: neither is looked up in a catalogue at
+// run time.
 // TRANSLATORS: LTR for a language written left to right, RTL for one written right to
 // left: the form is then mirrored, its texts run right to left and its numbers stay
 // left to right inside them.

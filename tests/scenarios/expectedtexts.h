@@ -4,8 +4,8 @@
 // What the form shows and says along a game of the table (gametable.h), written once
 // for the tests of every edition. A text is one of the form's words (form/formtexts.h)
 // or a line of numbers; ShownText keeps the two apart, so that each edition's tests
-// put it into a language with their own catalogue: the desktop's with gettext, the
-// page's with the files the page loads, reading it as JSON from web/tests/formtables.cpp.
+// put it into a language with their own catalogue: the desktop's as it reads msgfmt's
+// files (form/gettextcatalogue.h), the page's with the files the page loads, reading it as JSON from web/tests/formtables.cpp.
 
 #include "gametable.h"
 

@@ -2,10 +2,11 @@
 #pragma once
 
 // The language a test runs in: CTest runs the tests whose tables hold texts once for
-// each language (LANGUAGE=bg, LANGUAGE=en, and a pseudo-language made from the
-// template at test time), and the expected texts come from the catalogue of that
-// language: the one built beside the test (share/locale), as the program's, or the
-// one in the folder ROVALIN_TEST_CATALOGUES names.
+// each language of the table (LANGUAGE=LL) and for a pseudo-language made from the
+// template at test time, and the expected texts come from the catalogue of the
+// language the program chooses for LANGUAGE: the one built beside the test
+// (share/locale), as the program's, or the pseudo-language's in the folder
+// ROVALIN_TEST_CATALOGUES names.
 
 #include "form/catalogue.h"
 
