@@ -97,9 +97,10 @@ std::optional<GettextCatalogue> GettextCatalogue::parsed(std::string_view bytes,
         const std::optional<std::string_view> translation = words.string(*translated + 8 * index);
         if (!original || !translation)
             return std::nullopt;
-        // The header (the empty text) and texts in a context are none of the
-        // program's; of a text with plural forms, the singular is.
-        if (original->empty() || original->find('\x04') != std::string_view::npos)
+        // The header is the empty text, which is none of the program's. A text in a
+        // context keeps the context before it ("menu\x04Check"), so it never stands
+        // for one of the program's; of a text with plural forms, the singular is.
+        if (original->empty())
             continue;
         texts.emplace(original->substr(0, original->find('\0')), translation->substr(0, translation->find('\0')));
     }
