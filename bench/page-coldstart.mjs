@@ -218,11 +218,13 @@ function coldStartProbe({ listSize: wanted, readySignal, numberSignal, answerSig
   addListener.call(document.fonts, 'loadingdone', () => { mark('fonts loaded'); check(); });
 
   const theList = () => document.getElementById('rovalin')?.querySelector('select, [role="listbox"]');
+  // The list holds the first numbers, or a click has already been answered (a warm
+  // page may answer before a frame with the first list was seen): the form is there.
   const listFilled = () => {
     const form = document.getElementById('rovalin');
     const list = theList();
     return Boolean(form && !form.hidden && list
-      && list.querySelectorAll('option, [role="option"]').length === wanted);
+      && (list.querySelectorAll('option, [role="option"]').length === wanted || answerShown()));
   };
   const handlersAttached = () => {
     const list = theList();
