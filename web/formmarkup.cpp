@@ -247,9 +247,7 @@ std::string styleRules()
     // beside it (FormDesign::companionSerifs) where the system has it, else its cut-down
     // copy: Amiri's, Rovalin Naskh, for the Arabic script, Noto Serif Armenian's, Rovalin
     // Armenian, for Armenian.
-    std::string rules = "\n:root { --form-width: "
-        + std::to_string(form.width) + "; --form-height: " + std::to_string(form.height) + "; }\n#rovalin { width: "
-        + pixels(form.width) + "; height: " + pixels(form.height) + "; background-color: "
+    std::string rules = "\n#rovalin { width: " + pixels(form.width) + "; height: " + pixels(form.height) + "; background-color: "
         + cssColour(FormDesign::formBackground) + "; font-family: \"" + std::string(FormDesign::fontFamily) + "\", \""
         + std::string(FormDesign::fontMetricTwin) + "\", \"Rovalin Serif\", \"" + std::string(FormDesign::companionSerifs[0])
         + "\", \"Rovalin Naskh\", \"" + std::string(FormDesign::companionSerifs[1])
@@ -331,6 +329,8 @@ int main(int argc, char *argv[])
     std::string index = fileText(argv[1]);
     for (const auto &[placeholder, text] :
          {std::pair<std::string, std::string>{"@LANG@", texts.language().tag},
+          {"@FORM_WIDTH@", std::to_string(FormDesign::toPixels(FormDesign::client).width)},
+          {"@FORM_HEIGHT@", std::to_string(FormDesign::toPixels(FormDesign::client).height)},
           {"@DIR@", texts.language().rightToLeft ? "rtl" : "ltr"},
           {"@TITLE@", escaped(loaded.caption)},
           {"@FORM@", formMarkup(loaded, texts)}})
