@@ -44,10 +44,10 @@ public:
 
     // Builds the form and runs Form_Load, so the first game is ready before the
     // window is shown. Without a fraction source it draws from a clock-seeded one. It
-    // speaks the language of texts, which must be given, in that language's direction
-    // (qt/language.h chooses it). Programming errors are logged to log, by default to
-    // standard error.
-    GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const Catalogue> texts,
+    // speaks the language of catalogue, which must be given, in that language's
+    // direction (qt/language.h chooses it). Programming errors are logged to log, by
+    // default to standard error.
+    GameForm(std::unique_ptr<FractionSource> source, std::shared_ptr<const Catalogue> catalogue,
              FormHandlers::ErrorLog log = {}, QWidget *parent = nullptr);
     ~GameForm() override;
 
